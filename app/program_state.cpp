@@ -1,0 +1,19 @@
+#include "app/program_state.hpp"
+
+#include "word/word_automation.hpp"
+
+namespace kalkora {
+
+ProgramState CreateProgramState() { return {}; }
+
+void ReleaseProgramState(ProgramState& state, WordAutomation& automation) {
+  automation.ReleaseAll();
+  state.DecimalSuffix1.clear();
+  state.DecimalSuffix2.clear();
+  state.OperandText1.clear();
+  state.OperandText2.clear();
+}
+
+void OnWindowCreated(ProgramState& state, Clock& clock) { state.random.Seed(clock.TickCount()); }
+
+}  // namespace kalkora

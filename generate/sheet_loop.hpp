@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+#include "generate/generation_context.hpp"
+
+namespace kalkora {
+
+// Problems per row of the sheet's table: 3, 4 or 5 for 18, 24 or 30 problems.
+int ColumnsPerRow(int sheetSize);
+
+// Cells to move on after problem p: none after the last, across the answer row below at the
+// end of a problem row, else one.
+int CellsToAdvance(int p, int sheetSize);
+
+// Where the sheet loop puts its texts; false means the office stopped answering.
+class ProblemWriter {
+ public:
+  virtual ~ProblemWriter() = default;
+  virtual bool WriteProblemText(std::string_view text) = 0;
+  virtual bool AdvanceCells(int count) = 0;
+};
+
+// Prepares, generates and writes problems 1 to sheetSize in reading order. Returns false as
+// soon as the writer fails; nothing more is written then.
+bool RunSheetLoop(GenerationContext& context, int sheetSize, ProblemWriter& writer);
+
+}  // namespace kalkora

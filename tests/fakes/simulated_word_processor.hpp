@@ -23,7 +23,7 @@ struct SimParagraph {
 };
 
 struct SimDocument {
-  std::string templatePath;  // empty for a document the user opened
+  std::string templatePath;              // empty for a document the user opened
   std::vector<SimParagraph> paragraphs;  // in document order, cells in reading order
   int rows = 0;
   int columns = 0;

@@ -56,6 +56,8 @@ TEST(ToNumber, OverflowGivesInfinityWithItsSign) {
   EXPECT_EQ(ToNumber("-0.5e400"), -std::numeric_limits<double>::infinity());
   EXPECT_EQ(ToNumber("1e99999999999999999999"), std::numeric_limits<double>::infinity());
   EXPECT_EQ(ToNumber("0.0001e-400"), 0.0);
+  EXPECT_EQ(ToNumber("666652e9223372036854775807"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ToNumber("0.00001e-9223372036854775808"), 0.0);
 }
 
 // Every code of the GBK full-width block A3A1-A3FE reads as its ASCII counterpart 21-7E, and

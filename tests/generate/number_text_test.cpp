@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "fakes/gbk.hpp"
@@ -30,6 +31,8 @@ struct NumberCase {
   const char* text;
   double value;
 };
+
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class ToNumberTest : public ::testing::TestWithParam<NumberCase> {};
 
@@ -76,6 +79,8 @@ struct BoundCase {
   double value;
   std::int32_t bound;
 };
+
+void PrintTo(const BoundCase& c, std::ostream* os) { *os << c.value << " -> " << c.bound; }
 
 class TruncateBoundTest : public ::testing::TestWithParam<BoundCase> {};
 

@@ -64,7 +64,7 @@ def styles():
    <style:paragraph-properties fo:text-align="justify"/>
    <style:text-properties style:font-name="Calibri" fo:font-size="10.5pt" style:font-name-asian="宋体" style:font-size-asian="10.5pt"/>
   </style:style>
-  <style:style style:name="Title" style:family="paragraph" style:parent-style-name="Standard" style:next-style-name="Standard" style:default-outline-level="1" style:class="chapter">
+  <style:style style:name="Title" style:family="paragraph" style:parent-style-name="Standard" style:next-style-name="Standard" style:class="chapter">
    <style:paragraph-properties fo:margin-top="12pt" fo:margin-bottom="3pt" fo:text-align="center"/>
    <style:text-properties style:font-name="Cambria" fo:font-size="16pt" fo:font-weight="bold" style:font-size-asian="16pt" style:font-weight-asian="bold"/>
   </style:style>

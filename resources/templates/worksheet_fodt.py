@@ -83,6 +83,8 @@ def automatic_styles(sheet_size):
         '  <style:style style:name="HeadingLine" style:family="paragraph" style:parent-style-name="Standard">\n'
         f'   <style:paragraph-properties fo:margin-right="{pt(HEADING_RIGHT_INDENT)}"/>\n'
         "  </style:style>\n",
+        # No relative width: LibreOffice would fit the columns to the text area (Word's preferred
+        # width of 100 %) instead of keeping the widths the cells are measured for.
         '  <style:style style:name="Sheet" style:family="table">\n'
         f'   <style:table-properties style:width="{pt(sum(widths))}" fo:margin-left="{pt(left_edge)}" table:align="left"/>\n'
         "  </style:style>\n",

@@ -30,8 +30,8 @@ void FlatButton::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), face);
   painter.setPen(colours.color(QPalette::Shadow));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  painter.setPen(colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                               QPalette::ButtonText));
+  painter.setPen(
+      colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
   painter.setFont(font());
   painter.drawText(rect().translated(isDown() ? QPoint(1, 1) : QPoint()), Qt::AlignCenter, text());
 }

@@ -15,12 +15,12 @@ QFont FormFont() {
   return font;
 }
 
-QFont ButtonFontOf(const ButtonFont& spec) {
+QFont ButtonFontOf(const ButtonFont& entry) {
   QFont font;
-  font.setFamilies({ToQString(spec.family), "SimSun", "WenQuanYi Zen Hei", "Noto Sans CJK SC",
+  font.setFamilies({ToQString(entry.family), "SimSun", "WenQuanYi Zen Hei", "Noto Sans CJK SC",
                     "WenQuanYi Micro Hei"});
-  font.setPixelSize(spec.pixelHeight);
-  font.setWeight(static_cast<QFont::Weight>(spec.weight));
+  font.setPixelSize(entry.pixelHeight);
+  font.setWeight(static_cast<QFont::Weight>(entry.weight));
   return font;
 }
 

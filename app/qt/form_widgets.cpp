@@ -17,43 +17,43 @@
 namespace kalkora::qt {
 namespace {
 
-QWidget* MakePicture(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakePicture(const ControlSpec& entry, QWidget* parent) {
   const std::optional<QPixmap> picture =
-      FittedPicture(PictureResource(spec.text), {spec.rect.width, spec.rect.height});
+      FittedPicture(PictureResource(entry.text), {entry.rect.width, entry.rect.height});
   if (!picture) return nullptr;
   auto* box = new QLabel(parent);
   box->setPixmap(*picture);
   return box;
 }
 
-QWidget* MakeEditBox(const ControlSpec& spec, QWidget* parent) {
-  auto* edit = new QLineEdit(ToQString(spec.text), parent);
-  if (spec.centred) edit->setAlignment(Qt::AlignCenter);
-  edit->setMaxLength(spec.maxLength > 0 ? spec.maxLength : std::numeric_limits<int>::max());
-  if (spec.filter != InputFilter::Any) {
-    edit->installEventFilter(new TypedCharacterFilter(spec.filter, edit));
+QWidget* MakeEditBox(const ControlSpec& entry, QWidget* parent) {
+  auto* edit = new QLineEdit(ToQString(entry.text), parent);
+  if (entry.centred) edit->setAlignment(Qt::AlignCenter);
+  edit->setMaxLength(entry.maxLength > 0 ? entry.maxLength : std::numeric_limits<int>::max());
+  if (entry.filter != InputFilter::Any) {
+    edit->installEventFilter(new TypedCharacterFilter(entry.filter, edit));
   }
   return edit;
 }
 
 template <typename Button>
-QWidget* MakeIndicatorButton(const ControlSpec& spec, QWidget* parent) {
-  auto* button = new Button(ToQString(spec.text), parent);
-  button->setChecked(spec.initialState == 1);
+QWidget* MakeIndicatorButton(const ControlSpec& entry, QWidget* parent) {
+  auto* button = new Button(ToQString(entry.text), parent);
+  button->setChecked(entry.initialState == 1);
   return button;
 }
 
-QWidget* MakeGenerateButton(const ControlSpec& spec, const FormSpec& form, QWidget* parent) {
-  auto* button = new FlatButton(ToQString(spec.text), parent);
+QWidget* MakeGenerateButton(const ControlSpec& entry, const FormSpec& form, QWidget* parent) {
+  auto* button = new FlatButton(ToQString(entry.text), parent);
   button->setFont(ButtonFontOf(form.buttonFont));
   button->setToolTip(ToQString(form.buttonTooltip));
   return button;
 }
 
-QWidget* MakeHyperlink(const ControlSpec& spec, const FormSpec& form, QWidget* parent) {
+QWidget* MakeHyperlink(const ControlSpec& entry, const FormSpec& form, QWidget* parent) {
   const QString link = QStringLiteral("<a href=\"%1\">%2</a>")
                            .arg(ToQString(form.hyperlinkAddress).toHtmlEscaped(),
-                                ToQString(spec.text).toHtmlEscaped());
+                                ToQString(entry.text).toHtmlEscaped());
   auto* label = new QLabel(link, parent);
   label->setTextFormat(Qt::RichText);
   label->setOpenExternalLinks(false);
@@ -62,40 +62,40 @@ QWidget* MakeHyperlink(const ControlSpec& spec, const FormSpec& form, QWidget* p
   return label;
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
-  auto* label = new QLabel(ToQString(spec.text), parent);
+QWidget* MakeLabel(const ControlSpec& entry, QWidget* parent) {
+  auto* label = new QLabel(ToQString(entry.text), parent);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;
 }
 
-void MakeTimer(const ControlSpec& spec, QWidget* parent) {
+void MakeTimer(const ControlSpec& entry, QWidget* parent) {
   auto* timer = new QTimer(parent);
-  timer->setObjectName(ToQString(spec.name));
-  timer->start(spec.period);
+  timer->setObjectName(ToQString(entry.name));
+  timer->start(entry.period);
 }
 
 // The control's widget, or nullptr when it cannot be made.
-QWidget* MakeWidget(const ControlSpec& spec, const FormSpec& form, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* MakeWidget(const ControlSpec& entry, const FormSpec& form, QWidget* parent) {
+  switch (entry.kind) {
     case ControlKind::PictureBox:
-      return MakePicture(spec, parent);
+      return MakePicture(entry, parent);
     case ControlKind::GroupBox:
-      return new QGroupBox(ToQString(spec.text), parent);
+      return new QGroupBox(ToQString(entry.text), parent);
     case ControlKind::Label:
-      return MakeLabel(spec, parent);
+      return MakeLabel(entry, parent);
     case ControlKind::EditBox:
-      return MakeEditBox(spec, parent);
+      return MakeEditBox(entry, parent);
     case ControlKind::CheckBox:
-      return MakeIndicatorButton<WrappingCheckBox>(spec, parent);
+      return MakeIndicatorButton<WrappingCheckBox>(entry, parent);
     case ControlKind::RadioButton:
-      return MakeIndicatorButton<WrappingRadioButton>(spec, parent);
+      return MakeIndicatorButton<WrappingRadioButton>(entry, parent);
     case ControlKind::Button:
-      return MakeGenerateButton(spec, form, parent);
+      return MakeGenerateButton(entry, form, parent);
     case ControlKind::StatusBar:
       return MakeStatusBar(form.panels, parent);
     case ControlKind::HyperlinkLabel:
-      return MakeHyperlink(spec, form, parent);
+      return MakeHyperlink(entry, form, parent);
     case ControlKind::Timer:
     case ControlKind::WordApplication:
     case ControlKind::WordDocuments:
@@ -112,21 +112,21 @@ QString PictureResource(std::string_view fileName) {
 
 bool BuildFormWidgets(QWidget& window, const FormSpec& form) {
   window.setFont(FormFont());
-  for (const ControlSpec& spec : form.controls) {
-    if (spec.kind == ControlKind::WordApplication || spec.kind == ControlKind::WordDocuments) {
+  for (const ControlSpec& entry : form.controls) {
+    if (entry.kind == ControlKind::WordApplication || entry.kind == ControlKind::WordDocuments) {
       continue;  // the office connection stands for them
     }
     QWidget* parent =
-        spec.parent.empty() ? &window : window.findChild<QWidget*>(ToQString(spec.parent));
+        entry.parent.empty() ? &window : window.findChild<QWidget*>(ToQString(entry.parent));
     if (!parent) return false;
-    if (spec.kind == ControlKind::Timer) {
-      MakeTimer(spec, parent);
+    if (entry.kind == ControlKind::Timer) {
+      MakeTimer(entry, parent);
       continue;
     }
-    QWidget* widget = MakeWidget(spec, form, parent);
+    QWidget* widget = MakeWidget(entry, form, parent);
     if (!widget) return false;
-    widget->setObjectName(ToQString(spec.name));
-    widget->setGeometry(ToQRect(spec.rect));
+    widget->setObjectName(ToQString(entry.name));
+    widget->setGeometry(ToQRect(entry.rect));
     // A control placed wholly outside the client area (编辑框19) is never seen, so the
     // keyboard must not reach it either.
     const QRect inWindow(widget->mapTo(&window, QPoint(0, 0)), widget->size());

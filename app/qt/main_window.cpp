@@ -62,12 +62,12 @@ std::unique_ptr<MainWindow> MainWindow::Create(WindowParts parts) {
 
 void MainWindow::BindHandlers() {
   const FormSpec& form = MainForm();
-  for (const ControlSpec& spec : form.controls) {
-    const QString name = ToQString(spec.name);
-    switch (spec.handler) {
+  for (const ControlSpec& entry : form.controls) {
+    const QString name = ToQString(entry.name);
+    switch (entry.handler) {
       case Handler::KindBoxClicked:
         connect(findChild<QAbstractButton*>(name), &QAbstractButton::clicked, this,
-                [this, box = spec.name] { OnKindBoxClicked(controls_, box); });
+                [this, box = entry.name] { OnKindBoxClicked(controls_, box); });
         break;
       case Handler::Generate:
         connect(findChild<QAbstractButton*>(name), &QAbstractButton::clicked, this,

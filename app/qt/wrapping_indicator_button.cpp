@@ -55,7 +55,8 @@ void Paint(QAbstractButton& button, QStyleOptionButton option, const IndicatorLo
     lines[i].setPosition({0, step * static_cast<qreal>(i)});
   }
   const qreal blockHeight = step * (count - 1) + metrics.height();
-  const QPointF origin(captionArea.left(), captionArea.top() + (captionArea.height() - blockHeight) / 2);
+  const QPointF origin(captionArea.left(),
+                       captionArea.top() + (captionArea.height() - blockHeight) / 2);
   painter.setPen(button.palette().color(button.isEnabled() ? QPalette::Active : QPalette::Disabled,
                                         QPalette::WindowText));
   for (const QTextLine& line : lines) line.draw(&painter, origin);

@@ -71,10 +71,10 @@ def true_colour_image(path):
 
 
 def main():
-    out, specs = sys.argv[1], sys.argv[2:]
+    out, arguments = sys.argv[1], sys.argv[2:]
     images = []
-    for spec in specs:
-        path, bits = spec.rsplit(":", 1)
+    for argument in arguments:
+        path, bits = argument.rsplit(":", 1)
         bits = int(bits)
         size, palette, xor, mask = (true_colour_image(path) if bits == 32
                                     else palette_image(path, bits))

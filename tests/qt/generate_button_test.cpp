@@ -26,21 +26,41 @@ TEST_F(GenerateButtonTest, RefusedSettingsShowTheirMessageAndTouchNothing) {
     UserMessage expected;
   };
   const std::vector<Case> cases = {
-      {"no kind", [](auto& t) { t.Click(form::选择框1); },
+      {"no kind",
+       [](auto& t) { t.Click(form::选择框1); },
        {"没有选择要生成的加、减、乘、除、分数、连续加减法题库！", "提示： "}},
-      {"decimals on, no places", [](auto& t) { t.Click(form::单选框5); t.SetPlaces(""); },
+      {"decimals on, no places",
+       [](auto& t) {
+         t.Click(form::单选框5);
+         t.SetPlaces("");
+       },
        {"没有输入生成 几位小数点！", "提示： "}},
-      {"zero places with decimals off", [](auto& t) { t.SetPlaces("0"); },
+      {"zero places with decimals off",
+       [](auto& t) { t.SetPlaces("0"); },
        {"支持输入的小数点位数范围 1－－5位 之间！", "提示： "}},
-      {"four places on thirty problems", [](auto& t) { t.Click(form::单选框3); t.SetPlaces("4"); },
+      {"four places on thirty problems",
+       [](auto& t) {
+         t.Click(form::单选框3);
+         t.SetPlaces("4");
+       },
        {"30题的作业，小数点如果大于3位，将无法显示出来！", "提示："}},
       {"chained addition with decimals",
-       [](auto& t) { t.Click(form::选择框8); t.Click(form::单选框5); },
+       [](auto& t) {
+         t.Click(form::选择框8);
+         t.Click(form::单选框5);
+       },
        {"连续加减法题型不支持小数点生成！", "提示："}},
       {"chained add-subtract with decimals",
-       [](auto& t) { t.Click(form::选择框9); t.Click(form::单选框5); },
+       [](auto& t) {
+         t.Click(form::选择框9);
+         t.Click(form::单选框5);
+       },
        {"连续加减法题型不支持小数点生成！", "提示："}},
-      {"fractions with decimals", [](auto& t) { t.Click(form::选择框10); t.Click(form::单选框5); },
+      {"fractions with decimals",
+       [](auto& t) {
+         t.Click(form::选择框10);
+         t.Click(form::单选框5);
+       },
        {"分数题型不支持小数点生成！", "提示："}},
   };
   for (const Case& c : cases) {

@@ -64,50 +64,50 @@ TEST_F(WindowTest, StartsWithTheFormsDefaults) {
 }
 
 TEST_F(WindowTest, EveryControlStandsWhereTheFormPutsIt) {
-  for (const ControlSpec& spec : MainForm().controls) {
-    SCOPED_TRACE(std::string(spec.name));
-    if (spec.kind == ControlKind::WordApplication || spec.kind == ControlKind::WordDocuments) {
-      EXPECT_FALSE(Find<QObject>(spec.name));
+  for (const ControlSpec& entry : MainForm().controls) {
+    SCOPED_TRACE(std::string(entry.name));
+    if (entry.kind == ControlKind::WordApplication || entry.kind == ControlKind::WordDocuments) {
+      EXPECT_FALSE(Find<QObject>(entry.name));
       continue;
     }
-    if (spec.kind == ControlKind::Timer) {
-      auto* timer = Find<QTimer>(spec.name);
+    if (entry.kind == ControlKind::Timer) {
+      auto* timer = Find<QTimer>(entry.name);
       ASSERT_TRUE(timer);
-      EXPECT_EQ(timer->parent()->objectName(), ToQString(spec.parent));
-      EXPECT_EQ(timer->interval(), spec.period);
+      EXPECT_EQ(timer->parent()->objectName(), ToQString(entry.parent));
+      EXPECT_EQ(timer->interval(), entry.period);
       EXPECT_TRUE(timer->isActive());
       continue;
     }
-    auto* widget = Find<QWidget>(spec.name);
+    auto* widget = Find<QWidget>(entry.name);
     ASSERT_TRUE(widget);
-    EXPECT_EQ(widget->geometry(), qt::ToQRect(spec.rect));
+    EXPECT_EQ(widget->geometry(), qt::ToQRect(entry.rect));
     QWidget* parent = widget->parentWidget();
-    EXPECT_EQ(parent == window.get() ? QString() : parent->objectName(), ToQString(spec.parent));
+    EXPECT_EQ(parent == window.get() ? QString() : parent->objectName(), ToQString(entry.parent));
     EXPECT_TRUE(widget->isVisibleTo(window.get()));
     EXPECT_TRUE(widget->isEnabled());
   }
 }
 
 TEST_F(WindowTest, CaptionsAndEditBoxesFollowTheTable) {
-  for (const ControlSpec& spec : MainForm().controls) {
-    SCOPED_TRACE(std::string(spec.name));
-    const QString text = ToQString(spec.text);
-    switch (spec.kind) {
+  for (const ControlSpec& entry : MainForm().controls) {
+    SCOPED_TRACE(std::string(entry.name));
+    const QString text = ToQString(entry.text);
+    switch (entry.kind) {
       case ControlKind::CheckBox:
       case ControlKind::RadioButton:
       case ControlKind::Button:
-        EXPECT_EQ(Find<QAbstractButton>(spec.name)->text(), text);
+        EXPECT_EQ(Find<QAbstractButton>(entry.name)->text(), text);
         break;
       case ControlKind::GroupBox:
-        EXPECT_EQ(Find<QGroupBox>(spec.name)->title(), text);
+        EXPECT_EQ(Find<QGroupBox>(entry.name)->title(), text);
         break;
       case ControlKind::Label:
-        EXPECT_EQ(Find<QLabel>(spec.name)->text(), text);
+        EXPECT_EQ(Find<QLabel>(entry.name)->text(), text);
         break;
       case ControlKind::EditBox: {
-        auto* edit = Find<QLineEdit>(spec.name);
+        auto* edit = Find<QLineEdit>(entry.name);
         EXPECT_EQ(edit->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-        EXPECT_EQ(edit->maxLength(), spec.maxLength > 0 ? spec.maxLength : INT_MAX);
+        EXPECT_EQ(edit->maxLength(), entry.maxLength > 0 ? entry.maxLength : INT_MAX);
         break;
       }
       default:
@@ -149,8 +149,8 @@ TEST_F(WindowTest, EditBoxesCoverOnlyTheBlanksOfTheCaptionsUnderThem) {
     std::string_view caption;
     std::vector<std::string_view> boxes;
   };
-  for (const Case& c : {Case{form::标签1, {form::编辑框1, form::编辑框2}},
-                        Case{form::单选框5, {form::编辑框3}}}) {
+  for (const Case& c :
+       {Case{form::标签1, {form::编辑框1, form::编辑框2}}, Case{form::单选框5, {form::编辑框3}}}) {
     SCOPED_TRACE(std::string(c.caption));
     QWidget* caption = Find<QWidget>(c.caption);
     const std::vector<bool> ink = InkColumns(*caption);
@@ -192,7 +192,10 @@ TEST_F(WindowTest, KindBoxClicksKeepAtMostOneTicked) {
   const std::vector<Case> cases = {
       {"another box", {form::选择框3}, {"选择框3"}, "  选择乘法题库"},
       {"the ticked box", {form::选择框1}, {}, " 不要让童年太累..."},
-      {"one after another", {form::选择框8, form::选择框9}, {"选择框9"}, "  选择加减法连续运算题库"},
+      {"one after another",
+       {form::选择框8, form::选择框9},
+       {"选择框9"},
+       "  选择加减法连续运算题库"},
       {"an unticked box twice", {form::选择框5, form::选择框5}, {}, "  选择加减混合题库"},
       {"the last box", {form::选择框10}, {"选择框10"}, "  选择分数题库"},
       {"the three-line box", {form::选择框7}, {"选择框7"}, "  选择加减乘除混合题库"},

@@ -31,8 +31,10 @@ SeenBox AnswerBox(const std::function<void()>& show) {
   QObject::connect(&poll, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
-    seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-            box->windowModality(), box->parentWidget() != nullptr, std::nullopt};
+    seen = {box->windowTitle(),    box->text(),
+            box->icon(),           box->standardButtons(),
+            box->windowModality(), box->parentWidget() != nullptr,
+            std::nullopt};
     if (const QCursor* cursor = QApplication::overrideCursor()) seen.cursor = cursor->shape();
     answered = true;
     box->button(QMessageBox::Ok)->click();

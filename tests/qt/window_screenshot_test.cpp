@@ -50,9 +50,9 @@ class WindowScreenshot : public WindowTest {
   QImage shot;
 };
 
-bool IsVisual(const ControlSpec& spec) {
-  return spec.kind != ControlKind::Timer && spec.kind != ControlKind::WordApplication &&
-         spec.kind != ControlKind::WordDocuments;
+bool IsVisual(const ControlSpec& entry) {
+  return entry.kind != ControlKind::Timer && entry.kind != ControlKind::WordApplication &&
+         entry.kind != ControlKind::WordDocuments;
 }
 
 TEST_F(WindowScreenshot, ShowsTheWholeClientArea) {
@@ -61,10 +61,10 @@ TEST_F(WindowScreenshot, ShowsTheWholeClientArea) {
 }
 
 TEST_F(WindowScreenshot, EveryVisibleControlIsDrawnInItsRectangle) {
-  for (const ControlSpec& spec : MainForm().controls) {
-    if (!IsVisual(spec) || spec.name == form::编辑框19) continue;
-    SCOPED_TRACE(std::string(spec.name));
-    const QRect area = InWindow(spec.name);
+  for (const ControlSpec& entry : MainForm().controls) {
+    if (!IsVisual(entry) || entry.name == form::编辑框19) continue;
+    SCOPED_TRACE(std::string(entry.name));
+    const QRect area = InWindow(entry.name);
     ASSERT_TRUE(area.intersects(shot.rect()));
     EXPECT_GE(Colours(area), 2) << "nothing drawn";
   }
@@ -73,9 +73,9 @@ TEST_F(WindowScreenshot, EveryVisibleControlIsDrawnInItsRectangle) {
 
 TEST_F(WindowScreenshot, OnlyTheControlsTheFormPutsThereReachPastTheWindowEdge) {
   std::vector<std::string> beyond;
-  for (const ControlSpec& spec : MainForm().controls) {
-    if (IsVisual(spec) && !shot.rect().contains(InWindow(spec.name))) {
-      beyond.emplace_back(spec.name);
+  for (const ControlSpec& entry : MainForm().controls) {
+    if (IsVisual(entry) && !shot.rect().contains(InWindow(entry.name))) {
+      beyond.emplace_back(entry.name);
     }
   }
   // The banner starts above and left of the corner, the big group box is two pixels wider
@@ -95,17 +95,17 @@ int DarkPixels(const QImage& image, const QRect& area) {
 // A caption that does not fit its box is cut at the box's edges: the box on the screen then
 // shows less of it than the same box made roomy, and a line too wide reaches the right edge.
 TEST_F(WindowScreenshot, NoCaptionIsCutOffByItsBox) {
-  for (const ControlSpec& spec : MainForm().controls) {
-    if (spec.kind != ControlKind::CheckBox && spec.kind != ControlKind::RadioButton) continue;
-    SCOPED_TRACE(std::string(spec.name));
-    const QRect area = InWindow(spec.name);
+  for (const ControlSpec& entry : MainForm().controls) {
+    if (entry.kind != ControlKind::CheckBox && entry.kind != ControlKind::RadioButton) continue;
+    SCOPED_TRACE(std::string(entry.name));
+    const QRect area = InWindow(entry.name);
     EXPECT_FALSE(DarkPixelIn({area.right(), area.top(), 1, area.height()})) << "right edge";
 
-    auto* shown = Find<QAbstractButton>(spec.name);
+    auto* shown = Find<QAbstractButton>(entry.name);
     QWidget roomy;
     roomy.setFont(shown->font());
     roomy.resize(area.width(), area.height() + 40);
-    QAbstractButton* copy = spec.kind == ControlKind::CheckBox
+    QAbstractButton* copy = entry.kind == ControlKind::CheckBox
                                 ? static_cast<QAbstractButton*>(new qt::WrappingCheckBox(&roomy))
                                 : new qt::WrappingRadioButton(&roomy);
     copy->setText(shown->text());

@@ -13,5 +13,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 # The UNO runtime libraries come with the office; Qt and the C++ runtime are found by shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS /usr/lib/libreoffice/program)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libreoffice-writer, fonts-wqy-microhei | fonts-wqy-zenhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libreoffice-writer | libreoffice-writer-nogui, qt6-qpa-plugins, fonts-wqy-zenhei | fonts-wqy-microhei")
+set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -120,6 +120,8 @@ TestOffice::~TestOffice() {
   if (const std::optional<pid_t> pid = automation_->StartedOfficePid()) StopOffice(*pid);
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
+  // A stopped office leaves its pipe's socket behind.
+  std::filesystem::remove("/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_" + pipe_, ignored);
 }
 
 uno::UnoOfficeOptions TestOffice::Options() const {

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,10 @@
 #include "word/uno/uno_word_processor.hpp"
 
 namespace kalkora::testing {
+
+inline void PrintTo(const std::vector<UserMessage>& messages, std::ostream* out) {
+  for (const UserMessage& message : messages) *out << "[" << message.caption << "] " << message.text << "\n";
+}
 
 class RecordingMessageBox : public MessageBox {
  public:

@@ -71,8 +71,8 @@ void ReadTable(const Reference<css::text::XTextTable>& table, SheetContent& shee
   sheet.asianHeights.assign(rows, std::vector<float>(columns));
   for (int row = 0; row < rows; ++row) {
     for (int column = 0; column < columns; ++column) {
-      const std::string name = std::string(1, static_cast<char>('A' + column)) +
-                               std::to_string(row + 1);
+      const std::string name =
+          std::string(1, static_cast<char>('A' + column)) + std::to_string(row + 1);
       const Reference<css::text::XText> text(
           table->getCellByName(rtl::OUString::createFromAscii(name.c_str())), UNO_QUERY_THROW);
       sheet.cells[row][column] = uno::ToUtf8(text->getString());

@@ -18,7 +18,8 @@
 namespace kalkora::testing {
 
 inline void PrintTo(const std::vector<UserMessage>& messages, std::ostream* out) {
-  for (const UserMessage& message : messages) *out << "[" << message.caption << "] " << message.text << "\n";
+  for (const UserMessage& message : messages)
+    *out << "[" << message.caption << "] " << message.text << "\n";
 }
 
 class RecordingMessageBox : public MessageBox {

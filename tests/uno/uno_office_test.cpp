@@ -108,9 +108,8 @@ TEST_P(KilledMidRun, EndsWithOneMessageAndTheNextRunWorks) {
   TestOffice& office = SharedOffice();
   KillingAutomation dying(office, GetParam().call);
   const UserMessage expected =
-      GetParam().whileAdding
-          ? OfficeMessage(kTemplateNotOpened, office.Store().Write(18).path)
-          : OfficeMessage(kWordStoppedMidRun);
+      GetParam().whileAdding ? OfficeMessage(kTemplateNotOpened, office.Store().Write(18).path)
+                             : OfficeMessage(kWordStoppedMidRun);
   EXPECT_EQ(RunSheet(dying), std::vector<UserMessage>{expected});
   EXPECT_TRUE(RunSheet(office.Automation()).empty());
   ExpectOneFinishedSheet();

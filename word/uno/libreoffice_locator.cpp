@@ -29,7 +29,8 @@ std::string FindOfficeProgram(std::string_view searchPath) {
   while (!searchPath.empty()) {
     const std::size_t colon = searchPath.find(':');
     const std::string_view folder = searchPath.substr(0, colon);
-    searchPath = colon == std::string_view::npos ? std::string_view() : searchPath.substr(colon + 1);
+    searchPath =
+        colon == std::string_view::npos ? std::string_view() : searchPath.substr(colon + 1);
     // An empty entry would mean the working folder, which is no place to look for an office.
     if (folder.empty() || folder.front() != '/') continue;
     const std::string candidate = std::string(folder) + "/" + std::string(kProgramName);

@@ -1,10 +1,10 @@
 #include "word/uno/office_connection.hpp"
 
+#include <signal.h>
 #include <com/sun/star/bridge/UnoUrlResolver.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
 #include <cppuhelper/bootstrap.hxx>
 #include <cstdlib>
-#include <signal.h>
 
 #include "word/uno/uno_text.hpp"
 
@@ -42,7 +42,8 @@ Reference<XComponentContext> Bootstrap() {
 Reference<XComponentContext> LocalContext() {
   // Deliberately never destroyed: the UNO runtime does not survive being torn down during
   // static destruction.
-  static Reference<XComponentContext>* const context = new Reference<XComponentContext>(Bootstrap());
+  static Reference<XComponentContext>* const context =
+      new Reference<XComponentContext>(Bootstrap());
   return *context;
 }
 

@@ -32,12 +32,9 @@ std::string OfficeBinary(const std::string& program) {
 
 std::vector<std::string> Arguments(const OfficeLaunch& launch, const std::string& binary) {
   std::vector<std::string> arguments{
-      binary,
-      "--accept=pipe,name=" + launch.pipeName + ";urp;StarOffice.ComponentContext",
-      "--norestore",
-      "--nologo",
-      "--nodefault",
-      "--nolockcheck",
+      binary,        "--accept=pipe,name=" + launch.pipeName + ";urp;StarOffice.ComponentContext",
+      "--norestore", "--nologo",
+      "--nodefault", "--nolockcheck",
   };
   if (!launch.profileUrl.empty()) {
     arguments.push_back("-env:UserInstallation=" + launch.profileUrl);
@@ -93,8 +90,8 @@ std::optional<pid_t> StartOffice(const OfficeLaunch& launch) {
                            POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
   pid_t pid = 0;
-  const int error = posix_spawn(&pid, binary.c_str(), &actions, &attributes, argv.data(),
-                                envp.data());
+  const int error =
+      posix_spawn(&pid, binary.c_str(), &actions, &attributes, argv.data(), envp.data());
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (error != 0) return std::nullopt;

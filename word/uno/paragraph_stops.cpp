@@ -1,9 +1,8 @@
 #include "word/uno/paragraph_stops.hpp"
 
 #include <algorithm>
-#include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
-#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/text/XParagraphCursor.hpp>
 #include <com/sun/star/text/XTextViewCursorSupplier.hpp>
@@ -45,19 +44,12 @@ void AddTable(const Reference<css::text::XTextTable>& table, std::vector<StopSeg
   }
 }
 
-Reference<css::text::XTextViewCursor> ViewCursorOf(
-    const Reference<css::text::XTextDocument>& document) {
-  const Reference<css::frame::XModel> model(document, UNO_QUERY);
-  if (!model.is()) return {};
-  const Reference<css::text::XTextViewCursorSupplier> supplier(model->getCurrentController(),
-                                                               UNO_QUERY);
-  return supplier.is() ? supplier->getViewCursor() : Reference<css::text::XTextViewCursor>();
-}
-
 }  // namespace
 
 WriterSelection::WriterSelection(const Reference<css::text::XTextDocument>& document)
-    : body_(document->getText()), viewCursor_(ViewCursorOf(document)) {
+    : model_(document, UNO_QUERY_THROW),
+      body_(document->getText()),
+      bodyAppend_(body_, UNO_QUERY_THROW) {
   const Reference<css::container::XEnumerationAccess> access(body_, UNO_QUERY_THROW);
   const Reference<css::container::XEnumeration> elements = access->createEnumeration();
   while (elements->hasMoreElements()) {
@@ -72,6 +64,17 @@ WriterSelection::WriterSelection(const Reference<css::text::XTextDocument>& docu
     }
   }
   if (segments_.empty()) throw css::uno::RuntimeException("a document without paragraphs");
+  model_->lockControllers();
+  locked_ = true;
+}
+
+void WriterSelection::Finish() {
+  if (!locked_) return;
+  locked_ = false;
+  const Reference<css::text::XTextViewCursorSupplier> views(model_->getCurrentController(),
+                                                            UNO_QUERY);
+  if (views.is() && lastTyped_.is()) views->getViewCursor()->gotoRange(lastTyped_->getEnd(), false);
+  model_->unlockControllers();
 }
 
 const Reference<css::text::XText>& WriterSelection::CellText(StopSegment& segment) {
@@ -121,39 +124,35 @@ void WriterSelection::RightCells(std::int32_t count) {
   Moved();
 }
 
-Reference<css::text::XTextCursor> WriterSelection::CursorAtPosition() {
+const Reference<css::text::XTextPortionAppend>& WriterSelection::Appender() {
   StopSegment& segment = segments_[segment_];
-  if (!segment.InTable()) {
-    const Reference<css::text::XTextCursor> cursor = body_->createTextCursorByRange(
-        segment.paragraph->getStart());
-    return cursor;
-  }
-  const Reference<css::text::XTextCursor> cursor = CellText(segment)->createTextCursor();
-  if (paragraph_ > 0) {
-    const Reference<css::text::XParagraphCursor> paragraphs(cursor, UNO_QUERY_THROW);
-    for (int i = 0; i < paragraph_; ++i) paragraphs->gotoNextParagraph(false);
-  }
-  return cursor;
+  if (!segment.InTable()) return bodyAppend_;
+  if (!segment.cellAppend.is()) segment.cellAppend.set(CellText(segment), UNO_QUERY_THROW);
+  return segment.cellAppend;
+}
+
+Reference<css::text::XTextRange> WriterSelection::InsertionPoint() {
+  if (typed_.is()) return typed_->getEnd();
+  StopSegment& segment = segments_[segment_];
+  if (!segment.InTable()) return segment.paragraph->getStart();
+  if (paragraph_ == 0) return CellText(segment)->getStart();
+  const Reference<css::text::XParagraphCursor> cursor(CellText(segment)->createTextCursor(),
+                                                      UNO_QUERY_THROW);
+  for (int i = 0; i < paragraph_; ++i) cursor->gotoNextParagraph(false);
+  return Reference<css::text::XTextRange>(cursor.get());
 }
 
 void WriterSelection::Type(std::string_view text, std::optional<float> size) {
-  if (!cursor_.is()) cursor_ = CursorAtPosition();
-  // A collapsed cursor given a string spans the inserted text afterwards.
-  cursor_->setString(ToOUString(text));
+  css::uno::Sequence<css::beans::PropertyValue> attributes(size ? 2 : 0);
   if (size) {
-    const Reference<css::beans::XMultiPropertySet> properties(cursor_, UNO_QUERY_THROW);
-    css::uno::Sequence<rtl::OUString> names(2);
-    names.getArray()[0] = "CharHeight";
-    names.getArray()[1] = "CharHeightAsian";
-    css::uno::Sequence<css::uno::Any> values(2);
-    values.getArray()[0] <<= *size;
-    values.getArray()[1] <<= *size;
-    properties->setPropertyValues(names, values);
+    attributes.getArray()[0].Name = "CharHeight";
+    attributes.getArray()[0].Value <<= *size;
+    attributes.getArray()[1].Name = "CharHeightAsian";
+    attributes.getArray()[1].Value <<= *size;
   }
-  cursor_->collapseToEnd();
-  if (viewCursor_.is()) {
-    viewCursor_->gotoRange(Reference<css::text::XTextRange>(cursor_.get()), false);
-  }
+  const Reference<css::text::XTextRange> at = InsertionPoint();
+  typed_ = Appender()->insertTextPortion(ToOUString(text), attributes, at);
+  lastTyped_ = typed_;
 }
 
 }  // namespace kalkora::uno

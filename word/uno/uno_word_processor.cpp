@@ -33,10 +33,13 @@ bool Set(const char* variable) {
   return value && *value;
 }
 
+// A new untitled document from the template. Naming the filter saves the type detection.
 css::uno::Sequence<css::beans::PropertyValue> AsTemplate() {
-  css::uno::Sequence<css::beans::PropertyValue> arguments(1);
+  css::uno::Sequence<css::beans::PropertyValue> arguments(2);
   arguments.getArray()[0].Name = "AsTemplate";
   arguments.getArray()[0].Value <<= true;
+  arguments.getArray()[1].Name = "FilterName";
+  arguments.getArray()[1].Value <<= rtl::OUString("MS Word 97");
   return arguments;
 }
 
@@ -67,6 +70,12 @@ struct UnoWordProcessor::Connection {
   std::optional<pid_t> officePid;  // an office we started
 
   void DropDocument() {
+    if (selection) {
+      try {
+        selection->Finish();
+      } catch (const css::uno::Exception&) {
+      }
+    }
     selection.reset();
     document.clear();
     pendingSize.reset();
@@ -116,10 +125,9 @@ bool UnoWordProcessor::ConnectOrStart() {
   Reference<css::uno::XComponentContext>& context = connection_->context;
   context = ConnectToPipe(options_.pipeName);
   if (context.is()) return true;
-  const OfficeLaunch launch{
-      options_.officeProgram.empty() ? FindOfficeProgram(ProcessSearchPath())
-                                     : options_.officeProgram,
-      options_.pipeName, options_.profileUrl, options_.headless};
+  const OfficeLaunch launch{options_.officeProgram.empty() ? FindOfficeProgram(ProcessSearchPath())
+                                                           : options_.officeProgram,
+                            options_.pipeName, options_.profileUrl, options_.headless};
   if (launch.program.empty()) return false;
   // An office we started earlier that is still coming up is waited for, not started twice.
   if (!StartedOfficePid()) connection_->officePid = StartOffice(launch);
@@ -154,8 +162,7 @@ bool UnoWordProcessor::ConnectOrStart() {
 bool UnoWordProcessor::CreateApplication() {
   Connection& held = *connection_;
   held.application.clear();
-  if (held.context.is() &&
-      Guarded(held, [&] {
+  if (held.context.is() && Guarded(held, [&] {
         held.application = css::frame::Desktop::create(held.context);
         return true;
       })) {

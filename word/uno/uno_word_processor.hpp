@@ -18,9 +18,9 @@ std::string DefaultPipeName();
 
 struct UnoOfficeOptions {
   std::string pipeName = DefaultPipeName();
-  std::string profileUrl;       // -env:UserInstallation for a started office; empty: the user's
+  std::string profileUrl;  // -env:UserInstallation for a started office; empty: the user's
   bool headless = !HasDisplay();
-  std::string officeProgram;    // soffice to start; empty: the one on the search path
+  std::string officeProgram;  // soffice to start; empty: the one on the search path
   std::chrono::milliseconds connectTimeout{30000};
 };
 

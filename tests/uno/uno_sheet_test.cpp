@@ -2,6 +2,8 @@
 // compared with what the simulated word processor makes of the same seeds.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "app/clock_text.hpp"
@@ -115,6 +117,19 @@ TEST(DecimalSheet, CarriesTheDecimalPlacesIntoTheCells) {
   const auto [sheet, expected] = MakeBothWays(form::选择框3, kSizes[2], true);
   ExpectSameSheet(sheet, expected, ExerciseKind::Multiplication, 30);
   EXPECT_NE(sheet.cells[0][0].find('.'), std::string::npos) << sheet.cells[0][0];
+}
+
+// The finished sheet prints: it is written as PDF into the build folder for a look at it.
+TEST(PrintedSheet, ExportsAsPdf) {
+  MakeBothWays(form::选择框7, kSizes[2]);
+  const std::string pdf = KALKORA_SHEET_PDF;
+  std::filesystem::remove(pdf);
+  ASSERT_TRUE(DocumentReader(SharedOffice().Options().pipeName).ExportFirstAsPdf(pdf));
+  std::ifstream in(pdf, std::ios::binary);
+  std::string head(5, '\0');
+  in.read(head.data(), 5);
+  EXPECT_EQ(head, "%PDF-");
+  EXPECT_GT(std::filesystem::file_size(pdf), 10000u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/system_clock.hpp"
 
 #if KALKORA_WITH_UNO
+#include "word/bounded_automation.hpp"
 #include "word/linux/private_template_store.hpp"
 #include "word/uno/libreoffice_locator.hpp"
 #include "word/uno/uno_word_processor.hpp"
@@ -25,7 +26,8 @@ int main(int argc, char* argv[]) {
   SystemClock clock;
   qt::QtMessageBox messages;
 #if KALKORA_WITH_UNO
-  uno::UnoWordProcessor automation;
+  uno::UnoWordProcessor libreOffice;
+  BoundedAutomation automation(libreOffice, std::chrono::seconds(30));
   uno::LibreOfficeLocator locator;
   PrivateTemplateStore store;
   const qt::OfficeBackend office{automation, locator, store};

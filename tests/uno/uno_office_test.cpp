@@ -5,20 +5,25 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <fstream>
+#include <functional>
 
 #include "app/form_names.hpp"
 #include "uno/office_test_support.hpp"
+#include "word/bounded_automation.hpp"
 #include "word/office_messages.hpp"
 #include "word/uno/libreoffice_locator.hpp"
 
 namespace kalkora::testing {
 namespace {
 
-// Passes every call on to the real automation and kills the office just before call `killAt`.
-class KillingAutomation : public WordAutomation {
+// Passes every call on to the real automation and does something to the office (kills or stops
+// it) just before call `at`.
+class InterruptingAutomation : public WordAutomation {
  public:
-  KillingAutomation(TestOffice& office, int killAt) : office_(office), killAt_(killAt) {}
+  InterruptingAutomation(TestOffice& office, int at, std::function<void()> interrupt)
+      : office_(office), at_(at), interrupt_(std::move(interrupt)) {}
 
   bool CreateApplication() override { return Count() && real().CreateApplication(); }
   bool AttachDocuments() override { return Count() && real().AttachDocuments(); }
@@ -43,12 +48,13 @@ class KillingAutomation : public WordAutomation {
  private:
   WordAutomation& real() { return office_.Automation(); }
   bool Count() {
-    if (++calls_ == killAt_) office_.Kill();
+    if (++calls_ == at_) interrupt_();
     return true;
   }
 
   TestOffice& office_;
-  int killAt_;
+  int at_;
+  std::function<void()> interrupt_;
   int calls_ = 0;
 };
 
@@ -107,7 +113,7 @@ class KilledMidRun : public ::testing::TestWithParam<KillCase> {};
 
 TEST_P(KilledMidRun, EndsWithOneMessageAndTheNextRunWorks) {
   TestOffice& office = SharedOffice();
-  KillingAutomation dying(office, GetParam().call);
+  InterruptingAutomation dying(office, GetParam().call, [&office] { office.Kill(); });
   const UserMessage expected =
       GetParam().whileAdding ? OfficeMessage(kTemplateNotOpened, office.Store().Write(18).path)
                              : OfficeMessage(kWordStoppedMidRun);
@@ -119,6 +125,23 @@ TEST_P(KilledMidRun, EndsWithOneMessageAndTheNextRunWorks) {
 INSTANTIATE_TEST_SUITE_P(AtCall, KilledMidRun,
                          ::testing::Values(KillCase{4, true}, KillCase{8, false},
                                            KillCase{20, false}, KillCase{83, false}));
+
+// An office that stops answering (its process stopped) in the middle of a run: the time limit
+// ends the run with one message; once the office runs again, the next run connects afresh.
+TEST(OfficeConnection, AHungOfficeEndsTheRunAndTheNextRunWorksOnceItAnswersAgain) {
+  TestOffice& office = SharedOffice();
+  CloseEverything();
+  const std::optional<pid_t> pid = office.Automation().StartedOfficePid();
+  ASSERT_TRUE(pid);
+  InterruptingAutomation hanging(office, 20, [pid] { ::kill(*pid, SIGSTOP); });
+  BoundedAutomation bounded(hanging, std::chrono::seconds(3));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(RunSheet(bounded), std::vector<UserMessage>{OfficeMessage(kWordStoppedMidRun)});
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+  ::kill(*pid, SIGCONT);
+  EXPECT_TRUE(RunSheet(office.Automation()).empty());
+  EXPECT_EQ(office.Automation().StartedOfficePid(), pid) << "the same office, reached afresh";
+}
 
 TEST(OfficeConnection, GivesUpOnAnOfficeThatCannotStart) {
   uno::UnoOfficeOptions options = SharedOffice().Options();

@@ -11,6 +11,7 @@
 #include "app/program_state.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
+#include "fakes/recording.hpp"
 #include "word/linux/private_template_store.hpp"
 #include "word/office_locator.hpp"
 #include "word/uno/uno_word_processor.hpp"
@@ -21,12 +22,6 @@ inline void PrintTo(const std::vector<UserMessage>& messages, std::ostream* out)
   for (const UserMessage& message : messages)
     *out << "[" << message.caption << "] " << message.text << "\n";
 }
-
-class RecordingMessageBox : public MessageBox {
- public:
-  void Show(const UserMessage& message) override { shown.push_back(message); }
-  std::vector<UserMessage> shown;
-};
 
 // A headless office of the test program's own: private profile and pipe in a temporary
 // folder, started by the first connection, reused by every test, stopped by its process id

@@ -181,7 +181,11 @@ struct DocumentReader::Office {
 };
 
 DocumentReader::DocumentReader(const std::string& pipeName) : office_(std::make_unique<Office>()) {
-  office_->context = uno::ConnectToPipe(pipeName);
+  // On a busy machine the office's acceptor now and then turns a connection away for a moment.
+  for (int attempt = 0; attempt < 100 && !office_->context.is(); ++attempt) {
+    if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    office_->context = uno::ConnectToPipe(pipeName);
+  }
   if (!office_->context.is()) throw std::runtime_error("no office on " + pipeName);
   office_->desktop = css::frame::Desktop::create(office_->context);
 }

@@ -182,6 +182,7 @@ TEST(OfficeConnection, RefusesATemplateThatIsNotThere) {
   EXPECT_FALSE(automation.AddDocument(office.Folder() + "/missing.doc"));
   EXPECT_FALSE(automation.TypeText("lands nowhere"));
   // The office is still there for the next run.
+  ASSERT_TRUE(automation.StartedOfficePid()) << "the office ended after a failed load";
   CloseEverything();
   EXPECT_TRUE(RunSheet(automation).empty());
   ExpectOneFinishedSheet();

@@ -78,7 +78,9 @@ bool Overflows(std::string_view unsignedNumber) {
     const auto [end, error] =
         std::from_chars(exponent.data(), exponent.data() + exponent.size(), value);
     if (error == std::errc::result_out_of_range) return exponent.front() != '-';
-    magnitude = value;
+    // Far beyond any double's range either way; clamped so adding the digit count cannot
+    // overflow.
+    magnitude = std::clamp(value, -1000000LL, 1000000LL);
   }
   const std::size_t point = mantissa.find('.');
   const std::string_view whole = mantissa.substr(0, point);

@@ -43,6 +43,10 @@ class WordAutomation {
   virtual void ReleaseDocuments() = 0;
   // The exit step: DocumentsObject, the documents unit and the application are released.
   virtual void ReleaseAll() = 0;
+
+  // Called from another thread when a call has not returned in time: drops the connection so
+  // that the call in progress returns (failed) and the next CreateApplication connects afresh.
+  virtual void Abandon() = 0;
 };
 
 }  // namespace kalkora

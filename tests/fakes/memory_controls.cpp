@@ -17,9 +17,9 @@ auto& Entry(Map& map, std::string_view name) {
 }
 
 const ControlSpec& SpecOf(std::string_view name) {
-  const ControlSpec* spec = FindControl(name);
-  if (!spec) throw std::out_of_range("no such control: " + std::string(name));
-  return *spec;
+  const ControlSpec* control = FindControl(name);
+  if (!control) throw std::out_of_range("no such control: " + std::string(name));
+  return *control;
 }
 
 }  // namespace

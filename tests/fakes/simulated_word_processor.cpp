@@ -126,8 +126,7 @@ bool SimulatedWordProcessor::MoveUp(std::int32_t unit, std::int32_t count, std::
   return true;
 }
 
-bool SimulatedWordProcessor::MoveDown(std::int32_t unit, std::int32_t count,
-                                      std::int32_t extend) {
+bool SimulatedWordProcessor::MoveDown(std::int32_t unit, std::int32_t count, std::int32_t extend) {
   if (!Log("MoveDown(" + std::to_string(unit) + "," + std::to_string(count) + "," +
            std::to_string(extend) + ")")) {
     return false;
@@ -143,8 +142,7 @@ bool SimulatedWordProcessor::MoveDown(std::int32_t unit, std::int32_t count,
   return true;
 }
 
-bool SimulatedWordProcessor::MoveRight(std::int32_t unit, std::int32_t count,
-                                       std::int32_t extend) {
+bool SimulatedWordProcessor::MoveRight(std::int32_t unit, std::int32_t count, std::int32_t extend) {
   if (!Log("MoveRight(" + std::to_string(unit) + "," + std::to_string(count) + "," +
            std::to_string(extend) + ")")) {
     return false;

@@ -23,7 +23,7 @@ struct SimParagraph {
 };
 
 struct SimDocument {
-  std::string templatePath;  // empty for a document the user opened
+  std::string templatePath;              // empty for a document the user opened
   std::vector<SimParagraph> paragraphs;  // in document order, cells in reading order
   int rows = 0;
   int columns = 0;
@@ -57,6 +57,7 @@ class SimulatedWordProcessor : public WordAutomation {
   bool SetFontSize(float points) override;
   void ReleaseDocuments() override;
   void ReleaseAll() override;
+  void Abandon() override { ++abandoned; }
 
   // A document the user already has open, active until a new one is added.
   void OpenUserDocument();
@@ -70,6 +71,7 @@ class SimulatedWordProcessor : public WordAutomation {
   bool documentsUnitHeld = false;
   bool documentsObjectHeld = false;
   int applicationConnections = 0;
+  int abandoned = 0;
 
   // Failure injection: the application cannot be created; "add" fails; every call from the
   // n-th logged call on fails (the office went away).

@@ -1,31 +1,30 @@
 #pragma once
 
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 
 namespace kalkora {
 
-// A single-threaded COM apartment on a thread of its own that runs one job at a time for the
-// caller. The caller waits for each job at most a time limit, so an office that stops
-// answering cannot hold the window for ever.
+// A single-threaded COM apartment on a thread of its own that runs one job at a time for its
+// callers. The objects a job creates live in this apartment, so every later job that uses
+// them must run here too.
 class ApartmentThread {
  public:
-  ApartmentThread();
+  // `farewell` runs on the thread just before it ends, to release what the jobs left there.
+  explicit ApartmentThread(std::function<void()> farewell);
   ApartmentThread(const ApartmentThread&) = delete;
   ApartmentThread& operator=(const ApartmentThread&) = delete;
-  // Lets the thread finish its queue-less loop and waits for it; an abandoned thread is not
-  // waited for.
+  // Ends the thread and waits for it; an abandoned thread is left to end on its own.
   ~ApartmentThread();
 
-  // The job's result, or nothing when it did not end within the limit. A job that overran
-  // keeps running; the thread is then abandoned: it runs `farewell` once that job returns and
-  // ends, and takes no further jobs. Jobs and farewell must own everything they use.
-  std::optional<bool> Run(std::function<bool()> job, std::chrono::milliseconds limit,
-                          std::function<void()> farewell);
+  // The job's result, or nothing when the thread was abandoned before the job ended. Jobs
+  // must own everything they use: an abandoned job runs on after its caller has gone.
+  std::optional<bool> Run(std::function<bool()> job);
 
-  bool abandoned() const;
+  // From any thread: the caller waiting in Run gets nothing at once, no further job is taken,
+  // and the thread ends (with its farewell) as soon as the job in progress returns.
+  void Abandon();
 
  private:
   struct Shared;

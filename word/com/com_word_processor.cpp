@@ -1,29 +1,40 @@
 #include "word/com/com_word_processor.hpp"
 
 #include <string>
+#include <utility>
 
 #include "word/win32/utf16.hpp"
 
 namespace kalkora {
 
-ComWordProcessor::ComWordProcessor(ApplicationFactory factory, std::chrono::milliseconds callLimit)
-    : factory_(std::move(factory)), callLimit_(callLimit) {}
+ComWordProcessor::ComWordProcessor(ApplicationFactory factory) : factory_(std::move(factory)) {}
 
 ComWordProcessor::~ComWordProcessor() { ReleaseAll(); }
 
 bool ComWordProcessor::OnApartment(std::function<bool(WordObjects&)> call) {
-  if (!apartment_) {
-    apartment_ = std::make_unique<ApartmentThread>();
-    objects_ = std::make_shared<WordObjects>(factory_);
+  std::shared_ptr<ApartmentThread> apartment;
+  std::shared_ptr<WordObjects> objects;
+  {
+    std::lock_guard lock(mutex_);
+    if (!apartment_) {
+      objects_ = std::make_shared<WordObjects>(factory_);
+      apartment_ =
+          std::make_shared<ApartmentThread>([objects = objects_] { objects->ReleaseAll(); });
+    }
+    apartment = apartment_;
+    objects = objects_;
   }
-  std::shared_ptr<WordObjects> objects = objects_;
   const std::optional<bool> result =
-      apartment_->Run([objects, call = std::move(call)] { return call(*objects); }, callLimit_,
-                      [objects] { objects->ReleaseAll(); });
-  if (result) return *result;
+      apartment->Run([objects, call = std::move(call)] { return call(*objects); });
+  return result.value_or(false);
+}
+
+void ComWordProcessor::Abandon() {
+  std::lock_guard lock(mutex_);
+  if (!apartment_) return;
+  apartment_->Abandon();
   apartment_.reset();
   objects_.reset();
-  return false;
 }
 
 bool ComWordProcessor::CreateApplication() {
@@ -70,7 +81,7 @@ bool ComWordProcessor::SetFontSize(float points) {
 }
 
 void ComWordProcessor::ReleaseDocuments() {
-  if (!apartment_) return;
+  if (!HasApartment()) return;
   OnApartment([](WordObjects& word) {
     word.ReleaseDocuments();
     return true;
@@ -78,13 +89,22 @@ void ComWordProcessor::ReleaseDocuments() {
 }
 
 void ComWordProcessor::ReleaseAll() {
-  if (!apartment_) return;
+  if (!HasApartment()) return;
   OnApartment([](WordObjects& word) {
     word.ReleaseAll();
     return true;
   });
-  apartment_.reset();
-  objects_.reset();
+  std::shared_ptr<ApartmentThread> finished;
+  {
+    std::lock_guard lock(mutex_);
+    finished = std::exchange(apartment_, nullptr);
+    objects_.reset();
+  }
+}
+
+bool ComWordProcessor::HasApartment() {
+  std::lock_guard lock(mutex_);
+  return apartment_ != nullptr;
 }
 
 }  // namespace kalkora

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <chrono>
 #include <memory>
+#include <mutex>
 
 #include "word/com/apartment_thread.hpp"
 #include "word/com/word_objects.hpp"
@@ -9,14 +9,13 @@
 
 namespace kalkora {
 
-// Word driven through COM late binding. Every call runs in an apartment thread of its own and
-// is waited for at most `callLimit`: a call into Word that does not come back in time fails,
-// the references held so far are left to that thread (which releases them if Word ever
-// answers) and the next call starts afresh in a new apartment.
+// Word driven through COM late binding. Every call runs in an apartment thread of its own
+// and the caller waits for it. Abandon (from the thread that put a time limit on the call)
+// lets the waiting call fail at once: the references held so far are left to that apartment,
+// which releases them if Word ever answers, and the next call starts in a new apartment.
 class ComWordProcessor : public WordAutomation {
  public:
-  explicit ComWordProcessor(ApplicationFactory factory = CreateWordApplication,
-                            std::chrono::milliseconds callLimit = std::chrono::seconds(30));
+  explicit ComWordProcessor(ApplicationFactory factory = CreateWordApplication);
   ~ComWordProcessor() override;
 
   bool CreateApplication() override;
@@ -31,13 +30,15 @@ class ComWordProcessor : public WordAutomation {
   bool SetFontSize(float points) override;
   void ReleaseDocuments() override;
   void ReleaseAll() override;
+  void Abandon() override;
 
  private:
   bool OnApartment(std::function<bool(WordObjects&)> call);
+  bool HasApartment();
 
   ApplicationFactory factory_;
-  std::chrono::milliseconds callLimit_;
-  std::unique_ptr<ApartmentThread> apartment_;
+  std::mutex mutex_;  // Abandon comes from another thread
+  std::shared_ptr<ApartmentThread> apartment_;
   std::shared_ptr<WordObjects> objects_;
 };
 

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/message_box.hpp"
+#include "generate/sheet_loop.hpp"
+#include "word/office_locator.hpp"
+#include "word/template_store.hpp"
+
+namespace kalkora::testing {
+
+class RecordingMessageBox : public MessageBox {
+ public:
+  void Show(const UserMessage& message) override { shown.push_back(message); }
+  std::vector<UserMessage> shown;
+};
+
+// Collects the sheet loop's output: the texts in order and the cell advances.
+class RecordingProblemWriter : public ProblemWriter {
+ public:
+  bool WriteProblemText(std::string_view text) override {
+    texts.emplace_back(text);
+    return true;
+  }
+  bool AdvanceCells(int count) override {
+    advances.push_back(count);
+    return true;
+  }
+  std::vector<std::string> texts;
+  std::vector<int> advances;
+};
+
+class FixedOfficeLocator : public OfficeLocator {
+ public:
+  explicit FixedOfficeLocator(std::string path) : path_(std::move(path)) {}
+  std::string InstallPath() override { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// Pretends to write the templates into /fake; can be told to fail.
+class FakeTemplateStore : public TemplateStore {
+ public:
+  TemplateWrite Write(int sheetSize) override {
+    writes.push_back(sheetSize);
+    const char* name = sheetSize == 24 ? "d24.doc" : sheetSize == 30 ? "d30.doc" : "doc.doc";
+    return {std::string("/fake/") + name, !fail};
+  }
+  std::vector<int> writes;
+  bool fail = false;
+};
+
+}  // namespace kalkora::testing

@@ -1,0 +1,14 @@
+#include "app/win32/win32_message_box.hpp"
+
+#include <windows.h>
+
+#include "word/win32/utf16.hpp"
+
+namespace kalkora {
+
+void Win32MessageBox::Show(const UserMessage& message) {
+  MessageBoxW(nullptr, ToUtf16(message.text).c_str(), ToUtf16(message.caption).c_str(),
+              MB_OK | MB_TASKMODAL);
+}
+
+}  // namespace kalkora

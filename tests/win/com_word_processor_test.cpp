@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+#include <objbase.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/form_names.hpp"
+#include "fakes/fake_clock.hpp"
+#include "fakes/memory_controls.hpp"
+#include "fakes/simulated_word_processor.hpp"
+#include "generate/generate_command.hpp"
+#include "recording_word.hpp"
+#include "word/bounded_automation.hpp"
+#include "word/com/com_word_processor.hpp"
+#include "word/office_messages.hpp"
+#include "word_call_lines.hpp"
+
+namespace kalkora {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::FakeClock;
+using testing::MemoryControls;
+using testing::Recorder;
+
+struct FixedLocator : OfficeLocator {
+  std::string InstallPath() override { return "C:\\Program Files\\Microsoft Office\\Office16\\"; }
+};
+
+struct PathOnlyStore : TemplateStore {
+  TemplateWrite Write(int sheetSize) override {
+    return {"C:\\users\\me\\Local Settings\\Kalkora\\d" + std::to_string(sheetSize) + ".doc", true};
+  }
+};
+
+struct ShownMessages : MessageBox {
+  void Show(const UserMessage& message) override { shown.push_back(message); }
+  std::vector<UserMessage> shown;
+};
+
+// A whole generate run with the given office; the clock and controls are set up the same way
+// for every office, so two runs draw the same problems.
+struct GenerateRun {
+  MemoryControls controls;
+  FakeClock clock;
+  ProgramState state = CreateProgramState();
+  ShownMessages messages;
+  FixedLocator locator;
+  PathOnlyStore store;
+
+  void Generate(WordAutomation& office) {
+    RunGenerateCommand({controls, state, clock, messages, office, locator, store});
+  }
+};
+
+class ComWordProcessorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  }
+  void TearDown() override { CoUninitialize(); }
+
+  ApplicationFactory Recording() {
+    return [this](DispatchRef& application) {
+      application = DispatchRef(testing::NewRecordingApplication(recorder));
+      return S_OK;
+    };
+  }
+
+  // The references the abandoned apartment still holds are let go once Word answers.
+  void WaitUntilAllReleased() {
+    for (int i = 0; i < 200 && recorder.Outstanding() != 0; ++i) std::this_thread::sleep_for(10ms);
+  }
+
+  Recorder recorder;
+};
+
+struct SheetCase {
+  const char* name;
+  std::string_view kindBox;
+  std::string_view sizeRadio;
+};
+
+class WholeSheet : public ComWordProcessorTest, public ::testing::WithParamInterface<SheetCase> {};
+
+TEST_P(WholeSheet, WordSeesTheCallsOfTheSimulatedRunAndEveryReferenceIsGivenBack) {
+  GenerateRun simulatedRun, comRun;
+  for (GenerateRun* run : {&simulatedRun, &comRun}) {
+    run->controls.ChooseKind(GetParam().kindBox);
+    run->controls.Select(GetParam().sizeRadio);
+  }
+  testing::SimulatedWordProcessor simulated;
+  simulatedRun.Generate(simulated);
+  ComWordProcessor word(Recording());
+  comRun.Generate(word);
+
+  EXPECT_TRUE(comRun.messages.shown.empty());
+  EXPECT_EQ(testing::OperationCalls(recorder.Lines()), testing::ExpectedWordCalls(simulated.calls));
+  // The application and DocumentsObject outlive the run; the documents unit let go.
+  EXPECT_EQ(recorder.Outstanding(), 2);
+  word.ReleaseAll();
+  EXPECT_EQ(recorder.Outstanding(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, WholeSheet,
+                         ::testing::Values(SheetCase{"Division24", form::选择框4, form::单选框2},
+                                           SheetCase{"Addition18", form::选择框1, form::单选框1},
+                                           SheetCase{"Fraction30", form::选择框10, form::单选框3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ComWordProcessorTest, PassesArgumentsWithTheirAutomationTypes) {
+  ComWordProcessor word(Recording());
+  ASSERT_TRUE(word.CreateApplication() && word.AttachDocuments() && word.TakeDocumentsObject());
+  ASSERT_TRUE(word.AddDocument("C:\\模板\\doc.doc"));
+  ASSERT_TRUE(word.ShowApplication());
+  ASSERT_TRUE(word.MoveDown(wdParagraph, 13, wdMove));
+  ASSERT_TRUE(word.TypeText("12 × 3 ="));
+  ASSERT_TRUE(word.SetFontSize(12.0f));
+  word.ReleaseAll();
+
+  struct Expected {
+    std::string line;
+    WORD flags;
+    bool namedPut;
+  };
+  const std::vector<Expected> expected = {
+      {"Application.Documents", DISPATCH_PROPERTYGET, false},
+      {"Documents.add(BSTR:C:\\模板\\doc.doc)", DISPATCH_METHOD, false},
+      {"Application.Visible=BOOL:true", DISPATCH_PROPERTYPUT, true},
+      {"Documents.Parent", DISPATCH_PROPERTYGET, false},
+      {"Application.Selection", DISPATCH_PROPERTYGET, false},
+      {"Selection.MoveDown(I4:4,I4:13,I4:0)", DISPATCH_METHOD, false},
+      {"Selection.TypeText(BSTR:12 × 3 =)", DISPATCH_METHOD, false},
+      {"Selection.Font", DISPATCH_PROPERTYGET, false},
+      {"Font.Size=R4:12", DISPATCH_PROPERTYPUT, true},
+  };
+  ASSERT_EQ(recorder.calls.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(expected[i].line);
+    EXPECT_EQ(recorder.calls[i].Line(), expected[i].line);
+    EXPECT_EQ(recorder.calls[i].flags, expected[i].flags);
+    EXPECT_EQ(recorder.calls[i].namedPropertyPut, expected[i].namedPut);
+  }
+  EXPECT_EQ(recorder.Outstanding(), 0);
+}
+
+TEST_F(ComWordProcessorTest, FetchesSelectionAndFontOncePerDocumentsUnit) {
+  ComWordProcessor word(Recording());
+  for (int attach = 0; attach < 2; ++attach) {
+    ASSERT_TRUE(word.CreateApplication() && word.AttachDocuments());
+    for (int i = 0; i < 3; ++i)
+      ASSERT_TRUE(word.MoveRight(wdCell, 1, wdMove) && word.SetFontSize(12));
+    word.ReleaseDocuments();
+  }
+  const std::vector<std::string> lines = recorder.Lines();
+  EXPECT_EQ(std::ranges::count(lines, "Application.Selection"), 2);
+  EXPECT_EQ(std::ranges::count(lines, "Selection.Font"), 2);
+  // Creating the application again let go of the first one.
+  EXPECT_EQ(recorder.Outstanding(), 1);
+  word.ReleaseAll();
+  EXPECT_EQ(recorder.Outstanding(), 0);
+}
+
+struct FailureCase {
+  const char* failingMember;
+  std::string_view message;
+  bool typedAnything;
+};
+
+class FailingWord : public ComWordProcessorTest,
+                    public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FailingWord, EndsTheRunWithOneMessageAndGivesEveryReferenceBack) {
+  recorder.failMember = GetParam().failingMember;
+  GenerateRun run;
+  ComWordProcessor word(Recording());
+  run.Generate(word);
+
+  ASSERT_EQ(run.messages.shown.size(), 1u);
+  EXPECT_TRUE(run.messages.shown[0].text.starts_with(GetParam().message));
+  EXPECT_EQ(run.messages.shown[0].caption, kOfficeCaption);
+  const std::vector<std::string> lines = recorder.Lines();
+  const bool typed = std::ranges::any_of(
+      lines, [](const std::string& line) { return line.starts_with("Selection.TypeText"); });
+  EXPECT_EQ(typed, GetParam().typedAnything);
+  word.ReleaseAll();
+  EXPECT_EQ(recorder.Outstanding(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Members, FailingWord,
+                         ::testing::Values(FailureCase{"add", kTemplateNotOpened, false},
+                                           FailureCase{"Documents", kWordNotStarted, false},
+                                           FailureCase{"Visible", kWordStoppedMidRun, false},
+                                           FailureCase{"Selection", kWordStoppedMidRun, false},
+                                           FailureCase{"TypeText", kWordStoppedMidRun, true},
+                                           FailureCase{"Size", kWordStoppedMidRun, true}),
+                         [](const auto& info) { return std::string(info.param.failingMember); });
+
+TEST_F(ComWordProcessorTest, WithoutAnApplicationEveryOperationFails) {
+  ComWordProcessor word([](DispatchRef&) { return REGDB_E_CLASSNOTREG; });
+  EXPECT_FALSE(word.CreateApplication());
+  EXPECT_FALSE(word.AttachDocuments());
+  EXPECT_FALSE(word.TakeDocumentsObject());
+  EXPECT_FALSE(word.AddDocument("C:\\doc.doc"));
+  EXPECT_FALSE(word.ShowApplication());
+  EXPECT_FALSE(word.MoveUp(wdScreen, 1, wdMove));
+  EXPECT_FALSE(word.TypeText("x"));
+  EXPECT_FALSE(word.SetFontSize(12));
+  word.ReleaseAll();
+}
+
+TEST_F(ComWordProcessorTest, WithoutWordInstalledTheProgIdIsNotFound) {
+  DispatchRef application;
+  EXPECT_TRUE(FAILED(CreateWordApplication(application)));
+  EXPECT_FALSE(application);
+}
+
+TEST_F(ComWordProcessorTest, AbandonedCallFailsAtOnceAndTheNextConnectsAfresh) {
+  recorder.hangMember = "MoveDown";
+  recorder.hangRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  ComWordProcessor com(Recording());
+  BoundedAutomation word(com, 300ms);
+  ASSERT_TRUE(word.CreateApplication() && word.AttachDocuments() && word.TakeDocumentsObject());
+
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_FALSE(word.MoveDown(wdParagraph, 2, wdMove));
+  // The limit, and no second wait: abandoning lets the stuck call fail at once.
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
+  EXPECT_FALSE(word.TypeText("nothing is typed after the office stopped answering"));
+
+  recorder.hangMember.clear();
+  EXPECT_TRUE(word.CreateApplication() && word.AttachDocuments() && word.TakeDocumentsObject());
+  EXPECT_TRUE(word.MoveDown(wdParagraph, 2, wdMove));
+  word.ReleaseAll();
+
+  SetEvent(recorder.hangRelease);
+  WaitUntilAllReleased();
+  EXPECT_EQ(recorder.Outstanding(), 0);
+  CloseHandle(recorder.hangRelease);
+}
+
+}  // namespace
+}  // namespace kalkora

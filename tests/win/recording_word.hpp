@@ -1,0 +1,45 @@
+#pragma once
+
+#include <oaidl.h>
+#include <windows.h>
+
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace kalkora::testing {
+
+// One call that reached a recording object.
+struct RecordedCall {
+  std::string object;  // Application, Documents, Document, Selection, Font
+  std::string member;  // as looked up by name
+  WORD flags = 0;      // DISPATCH_METHOD, DISPATCH_PROPERTYGET or DISPATCH_PROPERTYPUT
+  std::vector<std::string> arguments;  // natural order, "I4:12", "BSTR:text", "R4:12", "BOOL:true"
+  bool namedPropertyPut = false;       // the one named argument is DISPID_PROPERTYPUT
+
+  // "Selection.MoveRight(I4:12,I4:1,I4:0)", "Font.Size=R4:12", "Application.Documents".
+  std::string Line() const;
+};
+
+// What a recording object model shares: the calls, the references still held on its objects,
+// and the failures to stage.
+struct Recorder {
+  std::mutex mutex;
+  std::vector<RecordedCall> calls;
+  long references = 0;     // over every object handed out
+  std::string failMember;  // raises an automation error (DISP_E_EXCEPTION)
+  std::string hangMember;  // blocks until hangRelease is set
+  HANDLE hangRelease = nullptr;
+  std::function<void(const RecordedCall&)> onCall;  // e.g. appends the line to a file
+
+  std::vector<std::string> Lines();
+  long Outstanding();
+};
+
+// A new Word-like Application object (one reference, owned by the caller) that records every
+// call: Documents, Visible, Selection; Documents.add, Documents.Parent; Selection.MoveUp,
+// MoveDown, MoveRight, TypeText, Font; Font.Size.
+IDispatch* NewRecordingApplication(Recorder& recorder);
+
+}  // namespace kalkora::testing

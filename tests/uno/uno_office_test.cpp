@@ -5,13 +5,11 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <chrono>
 #include <fstream>
 #include <functional>
 
 #include "app/form_names.hpp"
 #include "uno/office_test_support.hpp"
-#include "word/bounded_automation.hpp"
 #include "word/office_messages.hpp"
 #include "word/uno/libreoffice_locator.hpp"
 
@@ -125,23 +123,6 @@ TEST_P(KilledMidRun, EndsWithOneMessageAndTheNextRunWorks) {
 INSTANTIATE_TEST_SUITE_P(AtCall, KilledMidRun,
                          ::testing::Values(KillCase{4, true}, KillCase{8, false},
                                            KillCase{20, false}, KillCase{83, false}));
-
-// An office that stops answering (its process stopped) in the middle of a run: the time limit
-// ends the run with one message; once the office runs again, the next run connects afresh.
-TEST(OfficeConnection, AHungOfficeEndsTheRunAndTheNextRunWorksOnceItAnswersAgain) {
-  TestOffice& office = SharedOffice();
-  CloseEverything();
-  const std::optional<pid_t> pid = office.Automation().StartedOfficePid();
-  ASSERT_TRUE(pid);
-  InterruptingAutomation hanging(office, 20, [pid] { ::kill(*pid, SIGSTOP); });
-  BoundedAutomation bounded(hanging, std::chrono::seconds(3));
-  const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(RunSheet(bounded), std::vector<UserMessage>{OfficeMessage(kWordStoppedMidRun)});
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
-  ::kill(*pid, SIGCONT);
-  EXPECT_TRUE(RunSheet(office.Automation()).empty());
-  EXPECT_EQ(office.Automation().StartedOfficePid(), pid) << "the same office, reached afresh";
-}
 
 TEST(OfficeConnection, GivesUpOnAnOfficeThatCannotStart) {
   uno::UnoOfficeOptions options = SharedOffice().Options();

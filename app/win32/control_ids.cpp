@@ -5,9 +5,9 @@
 namespace kalkora {
 
 int ControlId(std::string_view name) {
-  const ControlSpec* spec = FindControl(name);
-  if (!spec) return 0;
-  return 1001 + static_cast<int>(spec - MainForm().controls.data());
+  const ControlSpec* item = FindControl(name);
+  if (!item) return 0;
+  return 1001 + static_cast<int>(item - MainForm().controls.data());
 }
 
 }  // namespace kalkora

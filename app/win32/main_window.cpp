@@ -21,9 +21,9 @@ constexpr wchar_t kWindowClass[] = L"KalkoraMainWindow";
 constexpr UINT_PTR kFilterSubclassId = 2;
 
 // A control's position in the window's client area: its own, plus its parents'.
-POINT ClientPosition(const ControlSpec& spec) {
-  POINT position{spec.rect.left, spec.rect.top};
-  for (const ControlSpec* parent = FindControl(spec.parent); parent;
+POINT ClientPosition(const ControlSpec& item) {
+  POINT position{item.rect.left, item.rect.top};
+  for (const ControlSpec* parent = FindControl(item.parent); parent;
        parent = FindControl(parent->parent)) {
     position.x += parent->rect.left;
     position.y += parent->rect.top;
@@ -48,8 +48,8 @@ struct NativeKind {
   long extendedStyle;
 };
 
-NativeKind KindOf(const ControlSpec& spec, bool firstOfRadioGroup) {
-  switch (spec.kind) {
+NativeKind KindOf(const ControlSpec& item, bool firstOfRadioGroup) {
+  switch (item.kind) {
     case ControlKind::PictureBox:
       return {WC_STATICW, SS_BITMAP, 0};
     case ControlKind::GroupBox:
@@ -58,7 +58,7 @@ NativeKind KindOf(const ControlSpec& spec, bool firstOfRadioGroup) {
       return {WC_STATICW, SS_LEFT | WS_GROUP, 0};
     case ControlKind::EditBox:
       return {WC_EDITW,
-              WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL | (spec.centred ? ES_CENTER : ES_LEFT),
+              WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL | (item.centred ? ES_CENTER : ES_LEFT),
               WS_EX_CLIENTEDGE};
     case ControlKind::CheckBox:
       return {WC_BUTTONW, BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP | WS_GROUP, 0};
@@ -133,43 +133,43 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
 
   std::string_view previousParent;
   bool previousWasRadio = false;
-  for (const ControlSpec& spec : form.controls) {
-    const bool firstOfRadioGroup = spec.kind == ControlKind::RadioButton &&
-                                   !(previousWasRadio && spec.parent == previousParent);
-    previousWasRadio = spec.kind == ControlKind::RadioButton;
-    previousParent = spec.parent;
-    const NativeKind native = KindOf(spec, firstOfRadioGroup);
+  for (const ControlSpec& item : form.controls) {
+    const bool firstOfRadioGroup = item.kind == ControlKind::RadioButton &&
+                                   !(previousWasRadio && item.parent == previousParent);
+    previousWasRadio = item.kind == ControlKind::RadioButton;
+    previousParent = item.parent;
+    const NativeKind native = KindOf(item, firstOfRadioGroup);
     if (!native.windowClass) continue;
 
     // The hidden edit box holds the office's install path; the user never sees it.
-    const DWORD visible = spec.name == form::编辑框19 ? 0 : WS_VISIBLE;
-    const POINT at = ClientPosition(spec);
+    const DWORD visible = item.name == form::编辑框19 ? 0 : WS_VISIBLE;
+    const POINT at = ClientPosition(item);
     const std::wstring text =
-        spec.kind == ControlKind::PictureBox ? std::wstring() : ToUtf16(spec.text);
+        item.kind == ControlKind::PictureBox ? std::wstring() : ToUtf16(item.text);
     HWND control = CreateWindowExW(
         static_cast<DWORD>(native.extendedStyle), native.windowClass, text.c_str(),
         WS_CHILD | WS_CLIPSIBLINGS | visible | static_cast<DWORD>(native.style), at.x, at.y,
-        spec.rect.width, spec.rect.height, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec.name))), instance, nullptr);
+        item.rect.width, item.rect.height, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(item.name))), instance, nullptr);
     if (!control) return false;
-    controls_.Add(spec.name, control);
+    controls_.Add(item.name, control);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont_), FALSE);
 
-    switch (spec.kind) {
+    switch (item.kind) {
       case ControlKind::PictureBox:
-        banner_ = LoadBanner(instance, spec.rect.width, spec.rect.height);
+        banner_ = LoadBanner(instance, item.rect.width, item.rect.height);
         SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_));
         break;
       case ControlKind::EditBox:
-        if (spec.maxLength > 0) SendMessageW(control, EM_SETLIMITTEXT, spec.maxLength, 0);
-        if (spec.filter != InputFilter::Any) {
+        if (item.maxLength > 0) SendMessageW(control, EM_SETLIMITTEXT, item.maxLength, 0);
+        if (item.filter != InputFilter::Any) {
           SetWindowSubclass(control, FilteredEditProc, kFilterSubclassId,
-                            static_cast<DWORD_PTR>(spec.filter));
+                            static_cast<DWORD_PTR>(item.filter));
         }
         break;
       case ControlKind::CheckBox:
       case ControlKind::RadioButton:
-        SendMessageW(control, BM_SETCHECK, spec.initialState == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(control, BM_SETCHECK, item.initialState == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
       case ControlKind::Button: {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), FALSE);
@@ -211,18 +211,18 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
 // they go on top; the group boxes go beneath everything, each inner one above the box that
 // holds it.
 void MainWindow::StackControls() {
-  const auto place = [this](const ControlSpec& spec, HWND where) {
-    SetWindowPos(controls_.Find(spec.name), where, 0, 0, 0, 0,
+  const auto place = [this](const ControlSpec& item, HWND where) {
+    SetWindowPos(controls_.Find(item.name), where, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   };
   const auto controls = MainForm().controls;
-  for (const ControlSpec& spec : controls) {
-    if (spec.kind == ControlKind::EditBox || spec.kind == ControlKind::PictureBox) {
-      place(spec, HWND_TOP);
+  for (const ControlSpec& item : controls) {
+    if (item.kind == ControlKind::EditBox || item.kind == ControlKind::PictureBox) {
+      place(item, HWND_TOP);
     }
   }
-  for (auto spec = controls.rbegin(); spec != controls.rend(); ++spec) {
-    if (spec->kind == ControlKind::GroupBox) place(*spec, HWND_BOTTOM);
+  for (auto item = controls.rbegin(); item != controls.rend(); ++item) {
+    if (item->kind == ControlKind::GroupBox) place(*item, HWND_BOTTOM);
   }
 }
 
@@ -272,13 +272,13 @@ LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void MainWindow::OnCommand(int id, int notification) {
-  for (const ControlSpec& spec : MainForm().controls) {
-    if (ControlId(spec.name) != id) continue;
-    if (spec.handler == Handler::KindBoxClicked && notification == BN_CLICKED) {
-      OnKindBoxClicked(controls_, spec.name);
-    } else if (spec.handler == Handler::Generate && notification == BN_CLICKED) {
+  for (const ControlSpec& item : MainForm().controls) {
+    if (ControlId(item.name) != id) continue;
+    if (item.handler == Handler::KindBoxClicked && notification == BN_CLICKED) {
+      OnKindBoxClicked(controls_, item.name);
+    } else if (item.handler == Handler::Generate && notification == BN_CLICKED) {
       Generate();
-    } else if (spec.handler == Handler::OpenHyperlink && notification == STN_CLICKED) {
+    } else if (item.handler == Handler::OpenHyperlink && notification == STN_CLICKED) {
       ShellExecuteW(window_, L"open", ToUtf16(MainForm().hyperlinkAddress).c_str(), nullptr,
                     nullptr, SW_SHOWNORMAL);
     }

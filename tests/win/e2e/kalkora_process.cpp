@@ -1,0 +1,146 @@
+#include "kalkora_process.hpp"
+
+#include <thread>
+#include <vector>
+
+#include "app/win32/control_ids.hpp"
+#include "word/win32/utf16.hpp"
+
+namespace kalkora::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Search {
+  DWORD processId;
+  const wchar_t* className;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+  auto& search = *reinterpret_cast<Search*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (owner == search.processId && IsWindowVisible(window) &&
+      std::wstring_view(name) == search.className) {
+    search.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindTopLevel(DWORD processId, const wchar_t* className) {
+  Search search{processId, className};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The message text of a box: its one static control that has text.
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM parameter) {
+  wchar_t name[16] = {};
+  GetClassNameW(child, name, 16);
+  auto& text = *reinterpret_cast<std::string*>(parameter);
+  if (_wcsicmp(name, L"Static") == 0 && text.empty()) text = WindowText(child);
+  return TRUE;
+}
+
+}  // namespace
+
+std::string WindowText(HWND window) {
+  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT copied =
+      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied));
+  return ToUtf8(text);
+}
+
+KalkoraProcess::KalkoraProcess(const std::wstring& program) {
+  std::wstring commandLine = L"\"" + program + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process_)) {
+    return;
+  }
+  WaitForInputIdle(process_.hProcess, 30000);
+  for (int i = 0; i < 300 && !window_; ++i) {
+    window_ = FindTopLevel(process_.dwProcessId, L"KalkoraMainWindow");
+    if (!window_) std::this_thread::sleep_for(100ms);
+  }
+}
+
+KalkoraProcess::~KalkoraProcess() {
+  if (!process_.hProcess) return;
+  Close();
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+HWND KalkoraProcess::Control(std::string_view control) const {
+  return GetDlgItem(window_, ControlId(control));
+}
+
+void KalkoraProcess::Click(std::string_view control) {
+  SendMessageW(Control(control), BM_CLICK, 0, 0);
+}
+
+void KalkoraProcess::ClickAndGoOn(std::string_view control) {
+  PostMessageW(Control(control), BM_CLICK, 0, 0);
+}
+
+bool KalkoraProcess::IsChecked(std::string_view control) {
+  return SendMessageW(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void KalkoraProcess::SetText(std::string_view control, std::string_view text) {
+  const std::wstring wide = ToUtf16(text);
+  SendMessageW(Control(control), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+std::string KalkoraProcess::Text(std::string_view control) { return WindowText(Control(control)); }
+
+std::optional<ShownBox> KalkoraProcess::MessageBoxShowing() {
+  HWND box = FindTopLevel(process_.dwProcessId, L"#32770");
+  if (!box) return std::nullopt;
+  ShownBox shown{box, WindowText(box), {}};
+  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&shown.text));
+  return shown;
+}
+
+std::optional<ShownBox> KalkoraProcess::WaitForMessageBox(std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  do {
+    if (auto box = MessageBoxShowing()) return box;
+    std::this_thread::sleep_for(50ms);
+  } while (std::chrono::steady_clock::now() < end);
+  return std::nullopt;
+}
+
+void KalkoraProcess::Dismiss(const ShownBox& box) {
+  SendMessageW(GetDlgItem(box.window, IDOK), BM_CLICK, 0, 0);
+}
+
+std::optional<DWORD> KalkoraProcess::Close() {
+  if (!process_.hProcess) return std::nullopt;
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.hProcess, &code);
+  if (code != STILL_ACTIVE) return code;
+  for (int i = 0; i < 10; ++i) {
+    const auto box = MessageBoxShowing();
+    if (!box) break;
+    Dismiss(*box);
+  }
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+    return std::nullopt;
+  }
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
+}  // namespace kalkora::testing

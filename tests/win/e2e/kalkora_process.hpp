@@ -1,0 +1,60 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kalkora::testing {
+
+// A message box that the program shows.
+struct ShownBox {
+  HWND window = nullptr;
+  std::string caption;
+  std::string text;
+};
+
+// The real kalkora.exe in a process of its own, driven from outside through its window's
+// controls, found by their fixed control ids.
+class KalkoraProcess {
+ public:
+  explicit KalkoraProcess(const std::wstring& program);
+  ~KalkoraProcess();
+  KalkoraProcess(const KalkoraProcess&) = delete;
+  KalkoraProcess& operator=(const KalkoraProcess&) = delete;
+
+  // True once the main window is there.
+  bool Started() const { return window_ != nullptr; }
+  HWND Window() const { return window_; }
+
+  // A click that returns when the control has handled it.
+  void Click(std::string_view control);
+  // A click that returns at once, for a control whose handler runs long.
+  void ClickAndGoOn(std::string_view control);
+  bool IsChecked(std::string_view control);
+  void SetText(std::string_view control, std::string_view text);
+  std::string Text(std::string_view control);
+
+  // The first message box of the program that appears within the time.
+  std::optional<ShownBox> WaitForMessageBox(std::chrono::milliseconds limit);
+  // Any message box of the program showing now.
+  std::optional<ShownBox> MessageBoxShowing();
+  static void Dismiss(const ShownBox& box);
+
+  // Closes the window and waits for the process; its exit code, or nothing if it had to be
+  // ended by force.
+  std::optional<DWORD> Close();
+
+ private:
+  HWND Control(std::string_view control) const;
+
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+};
+
+// Text of a window, read through WM_GETTEXT (which crosses process boundaries).
+std::string WindowText(HWND window);
+
+}  // namespace kalkora::testing

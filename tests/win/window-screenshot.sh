@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# window-screenshot.sh WINE_RUN PREFIX PROGRAM PICTURE WIDTH HEIGHT: starts the Windows
+# program under Wine on a private Xvfb, waits for its main window, saves a picture of it and
+# checks that the window has the form's outer size and is drawn (not one flat colour).
+# The display and the prefix's processes are stopped by their own process id and prefix.
+set -euo pipefail
+wine_run=$1 prefix=$2 program=$3 picture=$4 width=$5 height=$6
+
+for tool in Xvfb xwininfo import identify; do
+  command -v "$tool" >/dev/null || { echo "$tool is not installed: skipped"; exit 77; }
+done
+
+displays=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displays" 2>/dev/null &
+server=$!
+program_pid=
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  kill "$server" 2>/dev/null
+  wait 2>/dev/null || true
+  rm -f "$displays"
+}
+trap cleanup EXIT
+
+for _ in $(seq 100); do
+  [ -s "$displays" ] && break
+  sleep 0.05
+done
+[ -s "$displays" ] || { echo "Xvfb gave no display number"; exit 1; }
+export DISPLAY=":$(head -n 1 "$displays")"
+
+"$wine_run" "$prefix" "$program" &
+program_pid=$!
+
+# The first start boots the prefix (about 15 s); the window follows within a few seconds.
+window=
+for _ in $(seq 240); do
+  window=$(xwininfo -root -tree 2>/dev/null | awk '/" Kalkora V1.6"/ {print $1; exit}')
+  [ -n "$window" ] && break
+  sleep 0.5
+done
+[ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
+sleep 1  # the first paint of every control
+
+import -window "$window" "$picture"
+size=$(identify -format '%w %h' "$picture")
+colours=$(identify -format '%k' "$picture")
+echo "window $window: $size, $colours colours, saved as $picture"
+[ "$size" = "$width $height" ] || { echo "expected $width x $height"; exit 1; }
+[ "$colours" -gt 50 ] || { echo "the window is not drawn"; exit 1; }

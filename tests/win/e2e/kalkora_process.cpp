@@ -1,8 +1,12 @@
 #include "kalkora_process.hpp"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <thread>
 #include <vector>
 
+#include "app/form_names.hpp"
 #include "app/win32/control_ids.hpp"
 #include "word/win32/utf16.hpp"
 
@@ -101,6 +105,37 @@ void KalkoraProcess::SetText(std::string_view control, std::string_view text) {
 }
 
 std::string KalkoraProcess::Text(std::string_view control) { return WindowText(Control(control)); }
+
+LRESULT KalkoraProcess::SendWithRemoteBuffer(HWND control, UINT message, WPARAM wParam, void* out,
+                                             std::size_t bytes) {
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (!remote) return 0;
+  const LRESULT result = SendMessageW(control, message, wParam, reinterpret_cast<LPARAM>(remote));
+  SIZE_T read = 0;
+  ReadProcessMemory(process_.hProcess, remote, out, bytes, &read);
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  return result;
+}
+
+std::string KalkoraProcess::PanelText(int index) {
+  const HWND bar = Control(form::状态条1);
+  const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, index, 0));
+  std::wstring text(length + 1u, L'\0');
+  SendWithRemoteBuffer(bar, SB_GETTEXTW, index, text.data(), text.size() * sizeof(wchar_t));
+  text.resize(wcsnlen(text.c_str(), text.size()));
+  return ToUtf8(text);
+}
+
+std::vector<int> KalkoraProcess::PanelEdges() {
+  const HWND bar = Control(form::状态条1);
+  const auto parts = static_cast<int>(SendMessageW(bar, SB_GETPARTS, 0, 0));
+  std::vector<int> edges(static_cast<std::size_t>(std::max(parts, 0)));
+  if (!edges.empty()) {
+    SendWithRemoteBuffer(bar, SB_GETPARTS, edges.size(), edges.data(), edges.size() * sizeof(int));
+  }
+  return edges;
+}
 
 std::optional<ShownBox> KalkoraProcess::MessageBoxShowing() {
   HWND box = FindTopLevel(process_.dwProcessId, L"#32770");

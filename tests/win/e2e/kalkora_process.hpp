@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kalkora::testing {
 
@@ -28,6 +29,7 @@ class KalkoraProcess {
   // True once the main window is there.
   bool Started() const { return window_ != nullptr; }
   HWND Window() const { return window_; }
+  HWND Control(std::string_view control) const;
 
   // A click that returns when the control has handled it.
   void Click(std::string_view control);
@@ -36,6 +38,10 @@ class KalkoraProcess {
   bool IsChecked(std::string_view control);
   void SetText(std::string_view control, std::string_view text);
   std::string Text(std::string_view control);
+  // The status bar's panel texts and the right edges of its parts, read through memory of the
+  // program's own (the status bar's messages carry pointers).
+  std::string PanelText(int index);
+  std::vector<int> PanelEdges();
 
   // The first message box of the program that appears within the time.
   std::optional<ShownBox> WaitForMessageBox(std::chrono::milliseconds limit);
@@ -48,7 +54,10 @@ class KalkoraProcess {
   std::optional<DWORD> Close();
 
  private:
-  HWND Control(std::string_view control) const;
+  // Sends a message whose lParam points at `bytes` bytes in the program's memory; those bytes
+  // are copied back into `out`.
+  LRESULT SendWithRemoteBuffer(HWND control, UINT message, WPARAM wParam, void* out,
+                               std::size_t bytes);
 
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;

@@ -1,0 +1,173 @@
+// The real kalkora.exe's window, read from another process: every control of the form table
+// where the table puts it, with its caption, state and behaviour.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <regex>
+#include <thread>
+
+#include "app/form_names.hpp"
+#include "app/form_table.hpp"
+#include "kalkora_process.hpp"
+#include "registry_setup.hpp"
+
+namespace kalkora {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::KalkoraProcess;
+
+bool IsVisual(const ControlSpec& item) {
+  return item.kind != ControlKind::Timer && item.kind != ControlKind::WordApplication &&
+         item.kind != ControlKind::WordDocuments;
+}
+
+const wchar_t* NativeClass(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::EditBox:
+      return L"Edit";
+    case ControlKind::StatusBar:
+      return L"msctls_statusbar32";
+    case ControlKind::PictureBox:
+    case ControlKind::Label:
+    case ControlKind::HyperlinkLabel:
+      return L"Static";
+    default:
+      return L"Button";
+  }
+}
+
+// Where the table puts a control in the window's client area.
+RECT ExpectedRect(const ControlSpec& item) {
+  POINT at{item.rect.left, item.rect.top};
+  for (const ControlSpec* parent = FindControl(item.parent); parent;
+       parent = FindControl(parent->parent)) {
+    at.x += parent->rect.left;
+    at.y += parent->rect.top;
+  }
+  return {at.x, at.y, at.x + item.rect.width, at.y + item.rect.height};
+}
+
+class KalkoraWindowLayout : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { program = new KalkoraProcess(testing::HostPath(KALKORA_EXE)); }
+  static void TearDownTestSuite() {
+    delete program;
+    program = nullptr;
+  }
+  void SetUp() override { ASSERT_TRUE(program->Started()) << "no main window"; }
+
+  static KalkoraProcess* program;
+};
+
+KalkoraProcess* KalkoraWindowLayout::program = nullptr;
+
+TEST_F(KalkoraWindowLayout, IsAFixedCentredWindowWithoutMaximizeBox) {
+  const FormSpec& form = MainForm();
+  const HWND window = program->Window();
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  EXPECT_EQ(outer.right - outer.left, form.outerWidth);
+  EXPECT_EQ(outer.bottom - outer.top, form.outerHeight);
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - form.outerWidth) / 2);
+  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - form.outerHeight) / 2);
+
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_EQ((style & WS_CAPTION), WS_CAPTION);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_EQ(testing::WindowText(window), form.caption);
+}
+
+TEST_F(KalkoraWindowLayout, EveryControlOfTheTableIsThereAsANativeControl) {
+  for (const ControlSpec& item : MainForm().controls) {
+    if (!IsVisual(item)) continue;
+    SCOPED_TRACE(std::string(item.name));
+    const HWND control = program->Control(item.name);
+    ASSERT_NE(control, nullptr);
+
+    wchar_t className[64] = {};
+    GetClassNameW(control, className, 64);
+    EXPECT_EQ(_wcsicmp(className, NativeClass(item.kind)), 0);
+
+    RECT placed{};
+    GetWindowRect(control, &placed);
+    MapWindowPoints(nullptr, program->Window(), reinterpret_cast<POINT*>(&placed), 2);
+    const RECT expected = ExpectedRect(item);
+    EXPECT_EQ(placed.left, expected.left);
+    EXPECT_EQ(placed.top, expected.top);
+    EXPECT_EQ(placed.right, expected.right);
+    EXPECT_EQ(placed.bottom, expected.bottom);
+
+    EXPECT_EQ(IsWindowVisible(control) != FALSE, item.name != form::编辑框19);
+    EXPECT_TRUE(IsWindowEnabled(control));
+    if (item.kind != ControlKind::PictureBox && item.kind != ControlKind::StatusBar) {
+      EXPECT_EQ(testing::WindowText(control), item.text);
+    }
+    if (item.kind == ControlKind::CheckBox || item.kind == ControlKind::RadioButton) {
+      EXPECT_EQ(program->IsChecked(item.name), item.initialState == 1);
+    }
+    if (item.kind == ControlKind::EditBox && item.maxLength > 0) {
+      EXPECT_EQ(SendMessageW(control, EM_GETLIMITTEXT, 0, 0), item.maxLength);
+    }
+  }
+}
+
+TEST_F(KalkoraWindowLayout, GenerateButtonIsDrawnByTheProgramAndNotTheDefault) {
+  const LONG style = GetWindowLongW(program->Control(form::超级按钮1), GWL_STYLE);
+  EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
+}
+
+TEST_F(KalkoraWindowLayout, StatusBarHasTwoPartsAndTheClockTicks) {
+  const FormSpec& form = MainForm();
+  EXPECT_EQ(program->PanelEdges(),
+            (std::vector<int>{form.panels[0].width, form.panels[0].width + form.panels[1].width}));
+  const std::regex clock("\\d{4}年\\d{1,2}月\\d{1,2}日\\d{1,2}时\\d{1,2}分\\d{1,2}秒");
+  // The panel is written by the timer, the first time a second after the start.
+  const auto textOnceChangedFrom = [](const std::string& before) {
+    std::string now = program->PanelText(0);
+    for (int i = 0; i < 50 && now == before; ++i) {
+      std::this_thread::sleep_for(100ms);
+      now = program->PanelText(0);
+    }
+    return now;
+  };
+  const std::string first = textOnceChangedFrom("");
+  EXPECT_TRUE(std::regex_match(first, clock)) << first;
+  const std::string later = textOnceChangedFrom(first);
+  EXPECT_TRUE(std::regex_match(later, clock)) << later;
+  EXPECT_NE(later, first) << "the clock did not move in 5 s";
+}
+
+TEST_F(KalkoraWindowLayout, TickingAKindClearsTheOthersAndConfirmsIt) {
+  program->Click(form::选择框4);
+  EXPECT_TRUE(program->IsChecked(form::选择框4));
+  EXPECT_FALSE(program->IsChecked(form::选择框1));
+  EXPECT_EQ(program->PanelText(1), "  选择除法题库");
+  program->Click(form::选择框4);  // clearing the box changes nothing else
+  EXPECT_FALSE(program->IsChecked(form::选择框4));
+  EXPECT_EQ(program->PanelText(1), "  选择除法题库");
+  program->Click(form::选择框1);
+  EXPECT_TRUE(program->IsChecked(form::选择框1));
+}
+
+TEST_F(KalkoraWindowLayout, PlacesBoxTakesOnlyDigitsAndTheMinusSign) {
+  const HWND places = program->Control(form::编辑框3);
+  for (const auto& [typed, kept] : std::vector<std::pair<wchar_t, std::string>>{
+           {L'x', ""}, {L'.', ""}, {L'３', ""}, {L'7', "7"}, {L'-', "-"}}) {
+    program->SetText(form::编辑框3, "");
+    SendMessageW(places, WM_CHAR, typed, 0);
+    EXPECT_EQ(program->Text(form::编辑框3), kept) << static_cast<int>(typed);
+  }
+  program->SetText(form::编辑框3, "");
+  SendMessageW(places, WM_CHAR, L'1', 0);
+  SendMessageW(places, WM_CHAR, L'2', 0);
+  EXPECT_EQ(program->Text(form::编辑框3), "1");
+  program->SetText(form::编辑框3, "2");
+}
+
+}  // namespace
+}  // namespace kalkora

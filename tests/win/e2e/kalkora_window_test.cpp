@@ -111,6 +111,7 @@ class KalkoraWindow : public ::testing::Test {
     fs::remove(log_);
     SetEnvironmentVariableW(L"KALKORA_STAND_IN_LOG", log_.wstring().c_str());
     SetEnvironmentVariableW(L"KALKORA_STAND_IN_FAIL", nullptr);
+    SetEnvironmentVariableW(L"KALKORA_STAND_IN_HANG", nullptr);
     ASSERT_TRUE(SetWordInstallPath(kOfficePath));
   }
   void TearDown() override { fs::remove(log_); }
@@ -205,6 +206,23 @@ TEST_F(KalkoraWindow, FailedAddShowsTemplateNotOpenedAndTypesNothing) {
   const std::vector<std::string> lines = OperationCalls(ReadLines(log_));
   EXPECT_EQ(lines, (std::vector<std::string>{"Application.Documents",
                                              "Documents.add(BSTR:" + TemplatePath(24) + ")"}));
+  EXPECT_EQ(program->Close(), 0u);
+}
+
+TEST_F(KalkoraWindow, WordThatStopsAnsweringEndsTheRunWithinTheTimeLimit) {
+  SetEnvironmentVariableW(L"KALKORA_STAND_IN_HANG", L"TypeText");
+  auto program = Start();
+  ASSERT_TRUE(program->Started());
+  const auto clicked = std::chrono::steady_clock::now();
+  GenerateDivisionSheet(*program);
+  const auto box = program->WaitForMessageBox(90s);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->text, kWordStoppedMidRun);
+  EXPECT_EQ(box->caption, kOfficeCaption);
+  EXPECT_LT(std::chrono::steady_clock::now() - clicked, 75s);
+  KalkoraProcess::Dismiss(*box);
+  // Nothing was typed past the heading that hung.
+  EXPECT_EQ(TypedTexts(OperationCalls(ReadLines(log_))).size(), 1u);
   EXPECT_EQ(program->Close(), 0u);
 }
 

@@ -1,7 +1,7 @@
 // A stand-in for Word's automation server, for the end-to-end tests: an in-process COM server
 // whose Application object records every call it gets as one line in the file named by
 // KALKORA_STAND_IN_LOG. KALKORA_STAND_IN_FAIL names a member whose calls fail the way Word
-// reports an automation error.
+// reports an automation error; KALKORA_STAND_IN_HANG one whose calls never return.
 #include <objbase.h>
 #include <windows.h>
 
@@ -26,6 +26,8 @@ Recorder& SharedRecorder() {
   static Recorder* recorder = [] {
     auto* made = new Recorder;
     made->failMember = Environment("KALKORA_STAND_IN_FAIL");
+    made->hangMember = Environment("KALKORA_STAND_IN_HANG");
+    made->hangRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     const std::string log = Environment("KALKORA_STAND_IN_LOG");
     if (!log.empty()) {
       made->onCall = [log](const RecordedCall& call) {

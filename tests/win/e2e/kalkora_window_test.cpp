@@ -1,5 +1,5 @@
-// The real kalkora.exe driven through its window, with a recording stand-in registered as
-// "Word.Application" and the install path set in the registry of the test prefix.
+// The real kalkora.exe driven through its window, with a recording stand-in server registered
+// as "Word.Application" and the install path set in the registry of the test prefix.
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <windows.h>
@@ -97,24 +97,28 @@ std::vector<std::string> TypedTexts(const std::vector<std::string>& lines) {
 
 class KalkoraWindow : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(RegisterWordApplication(HostPath(KALKORA_STAND_IN_DLL)));
-  }
   static void TearDownTestSuite() {
     UnregisterWordApplication();
     RemoveWordInstallPath();
   }
 
+  // Every test has a log of its own; the stand-in ends itself once its log is removed.
   void SetUp() override {
-    log_ = fs::temp_directory_path() /
-           ("kalkora-stand-in-" + std::to_string(GetCurrentProcessId()) + ".log");
-    fs::remove(log_);
-    SetEnvironmentVariableW(L"KALKORA_STAND_IN_LOG", log_.wstring().c_str());
-    SetEnvironmentVariableW(L"KALKORA_STAND_IN_FAIL", nullptr);
-    SetEnvironmentVariableW(L"KALKORA_STAND_IN_HANG", nullptr);
+    static int tests = 0;
+    log_ =
+        fs::temp_directory_path() / ("kalkora-stand-in-" + std::to_string(GetCurrentProcessId()) +
+                                     "-" + std::to_string(++tests) + ".log");
+    std::ofstream(log_).flush();
+    ASSERT_TRUE(UseStandIn(L""));
     ASSERT_TRUE(SetWordInstallPath(kOfficePath));
   }
   void TearDown() override { fs::remove(log_); }
+
+  // Registers the stand-in with its log and the given options (" --fail add").
+  bool UseStandIn(const std::wstring& options) {
+    return RegisterWordApplication(HostPath(KALKORA_STAND_IN_SERVER) + L" --log " + log_.wstring() +
+                                   options);
+  }
 
   std::unique_ptr<KalkoraProcess> Start() {
     auto program = std::make_unique<KalkoraProcess>(HostPath(KALKORA_EXE));
@@ -194,7 +198,7 @@ TEST_F(KalkoraWindow, NoInstallPathShowsWordMissing) {
 }
 
 TEST_F(KalkoraWindow, FailedAddShowsTemplateNotOpenedAndTypesNothing) {
-  SetEnvironmentVariableW(L"KALKORA_STAND_IN_FAIL", L"add");
+  ASSERT_TRUE(UseStandIn(L" --fail add"));
   auto program = Start();
   ASSERT_TRUE(program->Started());
   GenerateDivisionSheet(*program);
@@ -210,7 +214,7 @@ TEST_F(KalkoraWindow, FailedAddShowsTemplateNotOpenedAndTypesNothing) {
 }
 
 TEST_F(KalkoraWindow, WordThatStopsAnsweringEndsTheRunWithinTheTimeLimit) {
-  SetEnvironmentVariableW(L"KALKORA_STAND_IN_HANG", L"TypeText");
+  ASSERT_TRUE(UseStandIn(L" --hang TypeText"));
   auto program = Start();
   ASSERT_TRUE(program->Started());
   const auto clicked = std::chrono::steady_clock::now();

@@ -51,13 +51,14 @@ bool Reg(const std::wstring& arguments) {
   return code == 0;
 }
 
-bool RegisterWordApplication(const std::wstring& serverDll) {
-  const std::wstring server =
-      L"\"HKLM\\Software\\Classes\\CLSID\\" + std::wstring(kClassId) + L"\\InprocServer32\"";
+bool RegisterWordApplication(const std::wstring& serverCommandLine) {
+  const std::wstring classKey = L"\"HKLM\\Software\\Classes\\CLSID\\" + std::wstring(kClassId);
+  // Only a local server: an in-process one registered earlier would be preferred.
+  Reg(L"delete " + classKey + L"\\InprocServer32\" /f");
   return Reg(L"add \"HKLM\\Software\\Classes\\Word.Application\\CLSID\" /ve /d " +
              std::wstring(kClassId) + L" /f") &&
-         Reg(L"add " + server + L" /ve /d " + Quoted(serverDll) + L" /f") &&
-         Reg(L"add " + server + L" /v ThreadingModel /d Apartment /f");
+         Reg(L"add " + classKey + L"\\LocalServer32\" /ve /d " + Quoted(serverCommandLine) +
+             L" /f");
 }
 
 bool UnregisterWordApplication() {

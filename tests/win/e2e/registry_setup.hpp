@@ -10,8 +10,8 @@ std::wstring HostPath(const std::string& unixPath);
 // Runs the system's reg.exe with the arguments; true when it succeeds.
 bool Reg(const std::wstring& arguments);
 
-// Registers the DLL as the in-process server of "Word.Application".
-bool RegisterWordApplication(const std::wstring& serverDll);
+// Registers the command line as the local server of "Word.Application".
+bool RegisterWordApplication(const std::wstring& serverCommandLine);
 bool UnregisterWordApplication();
 
 // The value "Path" of Word's App Paths key, set or removed.

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -46,6 +47,46 @@ class TestOffice {
 };
 
 TestOffice& SharedOffice();
+
+// Passes every call on to the office's real automation and does something to the office (kills
+// or stops it) just before call `at`.
+class InterruptingAutomation : public WordAutomation {
+ public:
+  InterruptingAutomation(TestOffice& office, int at, std::function<void()> interrupt)
+      : office_(office), at_(at), interrupt_(std::move(interrupt)) {}
+
+  bool CreateApplication() override { return Count() && real().CreateApplication(); }
+  bool AttachDocuments() override { return Count() && real().AttachDocuments(); }
+  bool TakeDocumentsObject() override { return Count() && real().TakeDocumentsObject(); }
+  bool AddDocument(std::string_view path) override { return Count() && real().AddDocument(path); }
+  bool ShowApplication() override { return Count() && real().ShowApplication(); }
+  bool MoveUp(std::int32_t u, std::int32_t c, std::int32_t e) override {
+    return Count() && real().MoveUp(u, c, e);
+  }
+  bool MoveDown(std::int32_t u, std::int32_t c, std::int32_t e) override {
+    return Count() && real().MoveDown(u, c, e);
+  }
+  bool MoveRight(std::int32_t u, std::int32_t c, std::int32_t e) override {
+    return Count() && real().MoveRight(u, c, e);
+  }
+  bool TypeText(std::string_view text) override { return Count() && real().TypeText(text); }
+  bool SetFontSize(float points) override { return Count() && real().SetFontSize(points); }
+  void ReleaseDocuments() override { real().ReleaseDocuments(); }
+  void ReleaseAll() override { real().ReleaseAll(); }
+  void Abandon() override { real().Abandon(); }
+
+ private:
+  WordAutomation& real() { return office_.Automation(); }
+  bool Count() {
+    if (++calls_ == at_) interrupt_();
+    return true;
+  }
+
+  TestOffice& office_;
+  int at_;
+  std::function<void()> interrupt_;
+  int calls_ = 0;
+};
 
 // Stops an office process of ours: SIGTERM, then SIGKILL if it lingers; always reaped.
 void StopOffice(pid_t pid);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,15 @@
 #include "generate/sheet_loop.hpp"
 #include "word/office_locator.hpp"
 #include "word/template_store.hpp"
+
+namespace kalkora {
+
+// How a test failure shows a message (found by argument-dependent lookup, also inside vectors).
+inline void PrintTo(const UserMessage& message, std::ostream* out) {
+  *out << "[" << message.caption << "] " << message.text;
+}
+
+}  // namespace kalkora
 
 namespace kalkora::testing {
 

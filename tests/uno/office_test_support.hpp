@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,11 +17,6 @@
 #include "word/uno/uno_word_processor.hpp"
 
 namespace kalkora::testing {
-
-inline void PrintTo(const std::vector<UserMessage>& messages, std::ostream* out) {
-  for (const UserMessage& message : messages)
-    *out << "[" << message.caption << "] " << message.text << "\n";
-}
 
 // A headless office of the test program's own: private profile and pipe in a temporary
 // folder, started by the first connection, reused by every test, stopped by its process id

@@ -48,6 +48,23 @@ struct NativeKind {
   long extendedStyle;
 };
 
+// The form was laid out with the default GUI font of a Chinese system, 宋体 at 12 pixels
+// (Chinese characters 12, Latin characters and blanks 6 pixels wide): the edit boxes lie over
+// the blanks of the range label and the decimals caption. Where the default GUI font is
+// another (narrower) one, 宋体 is asked for by name so that those texts still fall into place.
+HFONT CreateFormFont() {
+  LOGFONTW font{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  if (font.lfCharSet != GB2312_CHARSET) {
+    font = LOGFONTW{};
+    font.lfHeight = -12;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = GB2312_CHARSET;
+    wcscpy_s(font.lfFaceName, L"宋体");
+  }
+  return CreateFontIndirectW(&font);
+}
+
 NativeKind KindOf(const ControlSpec& item, bool firstOfRadioGroup) {
   switch (item.kind) {
     case ControlKind::PictureBox:
@@ -82,8 +99,8 @@ NativeKind KindOf(const ControlSpec& item, bool firstOfRadioGroup) {
 
 MainWindow::~MainWindow() {
   if (window_) DestroyWindow(window_);
-  for (HGDIOBJ object : {static_cast<HGDIOBJ>(buttonFont_), static_cast<HGDIOBJ>(linkFont_),
-                         static_cast<HGDIOBJ>(banner_)}) {
+  for (HGDIOBJ object : {static_cast<HGDIOBJ>(guiFont_), static_cast<HGDIOBJ>(buttonFont_),
+                         static_cast<HGDIOBJ>(linkFont_), static_cast<HGDIOBJ>(banner_)}) {
     if (object) DeleteObject(object);
   }
 }
@@ -120,7 +137,7 @@ bool MainWindow::Create(HINSTANCE instance) {
 
 bool MainWindow::CreateControls(HINSTANCE instance) {
   const FormSpec& form = MainForm();
-  guiFont_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  guiFont_ = CreateFormFont();
   buttonFont_ =
       CreateFontW(-form.buttonFont.pixelHeight, 0, 0, 0, form.buttonFont.weight, FALSE, FALSE,
                   FALSE, form.buttonFont.gb2312Charset ? GB2312_CHARSET : DEFAULT_CHARSET,

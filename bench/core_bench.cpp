@@ -3,12 +3,12 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/exercise_kind.hpp"
-#include "app/form_names.hpp"
+#include "core/base/exercise_kind.hpp"
+#include "core/base/form_names.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
-#include "generate/sheet_loop.hpp"
+#include "core/generate/sheet_loop.hpp"
 
 int main() {
   using namespace kalkora;

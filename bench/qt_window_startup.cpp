@@ -8,11 +8,11 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/program_state.hpp"
-#include "app/qt/main_window.hpp"
-#include "app/qt/qt_message_box.hpp"
-#include "app/qt/unavailable_office.hpp"
-#include "app/system_clock.hpp"
+#include "core/generate/program_state.hpp"
+#include "ui/qt/main_window.hpp"
+#include "ui/qt/qt_message_box.hpp"
+#include "ui/qt/unavailable_office.hpp"
+#include "core/base/system_clock.hpp"
 
 namespace {
 
@@ -61,6 +61,7 @@ int main(int argc, char* argv[]) {
   std::printf("main to window up   %7.1f ms\n", Milliseconds(entered, shown));
   std::printf("idle RSS            %s (peak %s)\n", StatusLine("VmRSS:").constData(),
               StatusLine("VmHWM:").constData());
-  ReleaseProgramState(state, office);
+  office.ReleaseAll();
+  ReleaseProgramState(state);
   return 0;
 }

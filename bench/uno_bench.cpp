@@ -14,15 +14,15 @@
 #include <string>
 #include <vector>
 
-#include "app/form_names.hpp"
-#include "app/program_state.hpp"
-#include "app/system_clock.hpp"
+#include "core/base/form_names.hpp"
+#include "core/generate/program_state.hpp"
+#include "core/base/system_clock.hpp"
 #include "fakes/memory_controls.hpp"
-#include "generate/generate_command.hpp"
-#include "word/linux/private_template_store.hpp"
-#include "word/uno/libreoffice_locator.hpp"
-#include "word/uno/office_connection.hpp"
-#include "word/uno/uno_word_processor.hpp"
+#include "core/app/generate_command.hpp"
+#include "system/posix/private_template_store.hpp"
+#include "system/posix/libreoffice_locator.hpp"
+#include "office/uno/office_connection.hpp"
+#include "office/uno/uno_word_processor.hpp"
 
 namespace {
 
@@ -129,7 +129,7 @@ double WholeRun(WordAutomation& automation, TemplateStore& store, std::string_vi
   ProgramState state = CreateProgramState();
   OnWindowCreated(state, clock);
   PrintingMessageBox messages;
-  uno::LibreOfficeLocator locator;
+  posix::LibreOfficeLocator locator;
   const Stopwatch::time_point start = Stopwatch::now();
   RunGenerateCommand({controls, state, clock, messages, automation, locator, store});
   return MsSince(start);
@@ -164,7 +164,7 @@ int main() {
   Report("office start, existing profile", warm);
 
   uno::UnoWordProcessor automation(options);
-  PrivateTemplateStore store(folder + "/cache");
+  posix::PrivateTemplateStore store(folder + "/cache");
   automation.CreateApplication();
   WholeRun(automation, store, form::单选框1);  // the first document loads the Writer code
   for (const auto& [size, radio] : {std::pair{18, form::单选框1}, std::pair{30, form::单选框3}}) {

@@ -3,15 +3,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/form_names.hpp"
+#include "core/base/form_names.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/sheet_invariants.hpp"
 #include "fakes/simulated_word_processor.hpp"
 #include "fuzz_input.hpp"
-#include "generate/generate_command.hpp"
-#include "generate/sheet_loop.hpp"
+#include "core/app/generate_command.hpp"
+#include "core/generate/sheet_loop.hpp"
 
 using namespace kalkora;
 

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/exercise_kind.hpp"
-#include "app/form_names.hpp"
+#include "core/base/exercise_kind.hpp"
+#include "core/base/form_names.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fuzz_input.hpp"
-#include "generate/number_text.hpp"
-#include "generate/validate_settings.hpp"
+#include "core/generate/number_text.hpp"
+#include "core/generate/validate_settings.hpp"
 
 using namespace kalkora;
 

@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "app/clock.hpp"
+#include "core/base/clock.hpp"
 
 namespace kalkora::testing {
 

@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "app/exercise_kind.hpp"
-#include "app/form_table.hpp"
-#include "app/kind_selection.hpp"
+#include "core/base/exercise_kind.hpp"
+#include "core/app/form_table.hpp"
+#include "core/app/kind_selection.hpp"
 
 namespace kalkora::testing {
 namespace {

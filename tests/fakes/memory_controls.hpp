@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/controls.hpp"
+#include "core/base/controls.hpp"
 
 namespace kalkora::testing {
 

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/message_box.hpp"
-#include "generate/sheet_loop.hpp"
-#include "word/office_locator.hpp"
-#include "word/template_store.hpp"
+#include "core/base/message_box.hpp"
+#include "core/generate/sheet_loop.hpp"
+#include "core/base/office_locator.hpp"
+#include "core/base/template_store.hpp"
 
 namespace kalkora {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <regex>
 
-#include "generate/number_text.hpp"
+#include "core/generate/number_text.hpp"
 
 namespace kalkora::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/exercise_kind.hpp"
+#include "core/base/exercise_kind.hpp"
 
 namespace kalkora::testing {
 

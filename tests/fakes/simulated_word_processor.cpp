@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "generate/sheet_loop.hpp"
+#include "core/generate/sheet_loop.hpp"
 
 namespace kalkora::testing {
 namespace {

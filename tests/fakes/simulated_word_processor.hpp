@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "word/word_automation.hpp"
+#include "core/base/word_automation.hpp"
 
 namespace kalkora::testing {
 

@@ -7,15 +7,15 @@
 #include <thread>
 #include <vector>
 
-#include "app/form_names.hpp"
+#include "core/base/form_names.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/simulated_word_processor.hpp"
-#include "generate/generate_command.hpp"
+#include "core/app/generate_command.hpp"
 #include "recording_word.hpp"
-#include "word/bounded_automation.hpp"
-#include "word/com/com_word_processor.hpp"
-#include "word/office_messages.hpp"
+#include "core/word/bounded_automation.hpp"
+#include "office/com/com_word_processor.hpp"
+#include "core/word/office_messages.hpp"
 #include "word_call_lines.hpp"
 
 namespace kalkora {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "word/win32/utf16.hpp"
+#include "system/win32/utf16.hpp"
 
 namespace kalkora::testing {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "word/win32/local_app_data_template_store.hpp"
-#include "word/win32/registry_office_locator.hpp"
-#include "word/win32/utf16.hpp"
+#include "system/win32/local_app_data_template_store.hpp"
+#include "system/win32/registry_office_locator.hpp"
+#include "system/win32/utf16.hpp"
 
 namespace kalkora {
 namespace {

@@ -6,9 +6,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/form_names.hpp"
-#include "app/win32/control_ids.hpp"
-#include "word/win32/utf16.hpp"
+#include "core/base/form_names.hpp"
+#include "ui/win32/control_ids.hpp"
+#include "system/win32/utf16.hpp"
 
 namespace kalkora::testing {
 namespace {

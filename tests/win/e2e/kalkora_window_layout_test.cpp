@@ -7,8 +7,8 @@
 #include <regex>
 #include <thread>
 
-#include "app/form_names.hpp"
-#include "app/form_table.hpp"
+#include "core/base/form_names.hpp"
+#include "core/app/form_table.hpp"
 #include "kalkora_process.hpp"
 #include "registry_setup.hpp"
 

@@ -11,19 +11,19 @@
 #include <thread>
 #include <vector>
 
-#include "app/clock_text.hpp"
-#include "app/form_names.hpp"
-#include "app/system_clock.hpp"
+#include "core/base/date_text.hpp"
+#include "core/base/form_names.hpp"
+#include "core/base/system_clock.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/sheet_invariants.hpp"
 #include "fakes/simulated_word_processor.hpp"
-#include "generate/generate_command.hpp"
+#include "core/app/generate_command.hpp"
 #include "kalkora_process.hpp"
 #include "registry_setup.hpp"
-#include "word/office_messages.hpp"
-#include "word/win32/utf16.hpp"
+#include "core/word/office_messages.hpp"
+#include "system/win32/utf16.hpp"
 #include "word_call_lines.hpp"
 
 namespace kalkora {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "word/win32/utf16.hpp"
+#include "system/win32/utf16.hpp"
 
 namespace kalkora::testing {
 namespace {

@@ -1,0 +1,69 @@
+#include "core/app/generate_command.hpp"
+
+#include <optional>
+
+#include "core/base/exercise_kind.hpp"
+#include "core/base/form_names.hpp"
+#include "core/generate/generation_context.hpp"
+#include "core/generate/kind_heading.hpp"
+#include "core/generate/sheet_loop.hpp"
+#include "core/generate/validate_settings.hpp"
+#include "core/word/cell_writer.hpp"
+#include "core/word/office_messages.hpp"
+#include "core/word/template_deploy.hpp"
+#include "core/word/word_detection.hpp"
+
+namespace kalkora {
+namespace {
+
+bool ConnectWord(WordAutomation& automation) {
+  return automation.CreateApplication() && automation.AttachDocuments() &&
+         automation.TakeDocumentsObject();
+}
+
+// Heading, problems and date; false when the office stopped answering on the way.
+bool WriteSheet(GenerateCommandParts& parts, int sheetSize) {
+  CellWriter writer(parts.automation, parts.clock);
+  const std::optional<ExerciseKind> kind = FirstTickedKind(parts.controls);
+  GenerationContext context{parts.controls, parts.state, parts.clock};
+  return (!kind || writer.BeginSheet(KindHeading(*kind))) &&
+         RunSheetLoop(context, sheetSize, writer) && writer.FinishSheet();
+}
+
+}  // namespace
+
+int ChosenSheetSize(Controls& controls) {
+  if (IsTicked(controls, form::单选框1)) return 18;
+  if (IsTicked(controls, form::单选框2)) return 24;
+  if (IsTicked(controls, form::单选框3)) return 30;
+  return 0;
+}
+
+void RunGenerateCommand(GenerateCommandParts parts) {
+  if (const std::optional<UserMessage> refusal = ValidateSettings(parts.controls)) {
+    parts.messages.Show(*refusal);
+    return;
+  }
+  if (!DetectWord(parts.controls, parts.locator)) {
+    parts.messages.Show(OfficeMessage(kWordMissing));
+    return;
+  }
+  if (!ConnectWord(parts.automation)) {
+    parts.messages.Show(OfficeMessage(kWordNotStarted));
+    return;
+  }
+  const int sheetSize = ChosenSheetSize(parts.controls);
+  if (sheetSize == 0) return;
+  if (const std::optional<UserMessage> failure =
+          DeployTemplate(sheetSize, parts.store, parts.automation)) {
+    parts.automation.ReleaseDocuments();
+    parts.messages.Show(*failure);
+    return;
+  }
+  if (!WriteSheet(parts, sheetSize)) {
+    parts.automation.ReleaseDocuments();
+    parts.messages.Show(OfficeMessage(kWordStoppedMidRun));
+  }
+}
+
+}  // namespace kalkora

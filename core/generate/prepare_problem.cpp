@@ -1,0 +1,65 @@
+#include "core/generate/prepare_problem.hpp"
+
+#include <array>
+#include <chrono>
+#include <string_view>
+
+#include "core/base/form_names.hpp"
+#include "core/generate/number_text.hpp"
+#include "core/generate/operand_draw.hpp"
+
+namespace kalkora {
+namespace {
+
+struct Places {
+  std::string_view text;
+  std::int32_t lowest;
+  std::int32_t highest;
+};
+
+constexpr std::array<Places, 5> kPlaces = {{
+    {"1", 1, 9},
+    {"2", 10, 99},
+    {"3", 100, 999},
+    {"4", 1000, 9999},
+    {"5", 10000, 99999},
+}};
+
+// "." and k random digits for the first places text that the box holds; the box is read
+// afresh for every comparison. An unrecognised text leaves the suffix as it was.
+void DrawSuffix(GenerationContext& context, std::string& suffix) {
+  for (const Places& places : kPlaces) {
+    if (context.controls.ReadText(form::编辑框3) == places.text) {
+      suffix = "." + IntegerText(RandomInt(context.state.random, places.lowest, places.highest));
+      return;
+    }
+  }
+}
+
+std::uint32_t FreshSeed(Clock& clock, std::optional<std::uint32_t> previousSeed) {
+  std::uint32_t seed = clock.TickCount();
+  while (previousSeed && seed == *previousSeed) {
+    clock.Pause(std::chrono::milliseconds(1));
+    seed = clock.TickCount();
+  }
+  return seed;
+}
+
+}  // namespace
+
+std::uint32_t PrepareProblem(GenerationContext& context,
+                             std::optional<std::uint32_t> previousSeed) {
+  const std::uint32_t seed = FreshSeed(context.clock, previousSeed);
+  ProgramState& state = context.state;
+  state.random.Seed(seed);
+  if (!IsTicked(context.controls, form::单选框5)) {
+    state.DecimalSuffix1.clear();
+    state.DecimalSuffix2.clear();
+    return seed;
+  }
+  DrawSuffix(context, state.DecimalSuffix1);
+  DrawSuffix(context, state.DecimalSuffix2);
+  return seed;
+}
+
+}  // namespace kalkora

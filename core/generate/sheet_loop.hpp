@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/base/problem_writer.hpp"
+#include "core/generate/generation_context.hpp"
+
+namespace kalkora {
+
+// Problems per row of the sheet's table: 3, 4 or 5 for 18, 24 or 30 problems.
+int ColumnsPerRow(int sheetSize);
+
+// Cells to move on after problem p: none after the last, across the answer row below at the
+// end of a problem row, else one.
+int CellsToAdvance(int p, int sheetSize);
+
+// Prepares, generates and writes problems 1 to sheetSize in reading order. Returns false as
+// soon as the writer fails; nothing more is written then.
+bool RunSheetLoop(GenerationContext& context, int sheetSize, ProblemWriter& writer);
+
+}  // namespace kalkora

@@ -1,0 +1,113 @@
+#include "office/uno/office_process.hpp"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <vector>
+
+extern char** environ;
+
+namespace kalkora::uno {
+namespace {
+
+// The office asks to be started again (after updating its profile) with this exit code.
+constexpr int kRestartExitCode = 81;
+// What the soffice launcher script sets before it starts the office.
+constexpr std::string_view kFileLocking = "SAL_ENABLE_FILE_LOCKING=1";
+
+std::string OfficeBinary(const std::string& program) {
+  const std::string binary = program + ".bin";
+  struct stat info {};
+  if (program.ends_with("/soffice") && ::stat(binary.c_str(), &info) == 0 &&
+      S_ISREG(info.st_mode) && ::access(binary.c_str(), X_OK) == 0) {
+    return binary;
+  }
+  return program;
+}
+
+std::vector<std::string> Arguments(const OfficeLaunch& launch, const std::string& binary) {
+  std::vector<std::string> arguments{
+      binary,        "--accept=pipe,name=" + launch.pipeName + ";urp;StarOffice.ComponentContext",
+      "--norestore", "--nologo",
+      "--nodefault", "--nolockcheck",
+  };
+  if (!launch.profileUrl.empty()) {
+    arguments.push_back("-env:UserInstallation=" + launch.profileUrl);
+  }
+  if (launch.headless) {
+    arguments.push_back("--headless");
+    arguments.push_back("--invisible");
+  }
+  return arguments;
+}
+
+std::vector<std::string> Environment() {
+  std::vector<std::string> environment;
+  const std::string_view name = kFileLocking.substr(0, kFileLocking.find('=') + 1);
+  for (char** entry = environ; *entry; ++entry) {
+    if (!std::string_view(*entry).starts_with(name)) environment.emplace_back(*entry);
+  }
+  environment.emplace_back(kFileLocking);
+  return environment;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& texts) {
+  std::vector<char*> pointers;
+  for (std::string& text : texts) pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+}  // namespace
+
+std::optional<pid_t> StartOffice(const OfficeLaunch& launch) {
+  const std::string binary = OfficeBinary(launch.program);
+  std::vector<std::string> arguments = Arguments(launch, binary);
+  std::vector<std::string> environment = Environment();
+  std::vector<char*> argv = Pointers(arguments);
+  std::vector<char*> envp = Pointers(environment);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawnattr_t attributes;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawnattr_init(&attributes);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  // Its own session: the office outlives a terminal that closes, and keeps no signal settings
+  // of ours.
+  sigset_t noSignals;
+  sigset_t defaultSignals;
+  sigemptyset(&noSignals);
+  sigemptyset(&defaultSignals);
+  sigaddset(&defaultSignals, SIGPIPE);
+  posix_spawnattr_setsigmask(&attributes, &noSignals);
+  posix_spawnattr_setsigdefault(&attributes, &defaultSignals);
+  posix_spawnattr_setflags(&attributes,
+                           POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
+  pid_t pid = 0;
+  const int error =
+      posix_spawn(&pid, binary.c_str(), &actions, &attributes, argv.data(), envp.data());
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  if (error != 0) return std::nullopt;
+  return pid;
+}
+
+ChildState PollOffice(pid_t pid) {
+  int status = 0;
+  const pid_t result = ::waitpid(pid, &status, WNOHANG);
+  if (result == 0) return ChildState::Running;
+  if (result != pid) return ChildState::Exited;  // not (or no longer) our child
+  if (WIFEXITED(status) && WEXITSTATUS(status) == kRestartExitCode) {
+    return ChildState::RestartRequested;
+  }
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return ChildState::Exited;
+  return ChildState::Failed;
+}
+
+}  // namespace kalkora::uno

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/base/exercise_kind.hpp"
+#include "core/base/form_names.hpp"
+#include "fakes/fake_clock.hpp"
+#include "fakes/memory_controls.hpp"
+#include "fakes/recording.hpp"
+#include "fakes/simulated_word_processor.hpp"
+#include "core/app/generate_command.hpp"
+#include "core/generate/kind_heading.hpp"
+#include "core/generate/sheet_loop.hpp"
+
+namespace kalkora {
+namespace {
+
+using namespace testing;
+
+const UserMessage kStoppedMidRun{"生成题库时 WORD 软 件停止响应，题库没有完成。", "无法打开表格："};
+
+std::string_view SizeRadio(int size) {
+  return size == 18 ? form::单选框1 : size == 24 ? form::单选框2 : form::单选框3;
+}
+
+class GenerateCommandTest : public ::testing::Test {
+ protected:
+  void Run() { RunGenerateCommand({controls, state, clock, messages, office, locator, store}); }
+
+  // The texts the sheet loop produces for the current controls and the clock's next ticks.
+  std::vector<std::string> ExpectedTexts(int size, std::uint32_t firstTick) {
+    FakeClock sameClock;
+    sameClock.tick = firstTick;
+    ProgramState sameState;
+    GenerationContext context{controls, sameState, sameClock};
+    RecordingProblemWriter writer;
+    RunSheetLoop(context, size, writer);
+    return writer.texts;
+  }
+
+  bool NothingTouched() const { return office.calls.empty() && store.writes.empty(); }
+
+  MemoryControls controls;
+  ProgramState state;
+  FakeClock clock;
+  RecordingMessageBox messages;
+  SimulatedWordProcessor office;
+  FixedOfficeLocator locator{"/usr/lib/libreoffice/program/"};
+  FakeTemplateStore store;
+};
+
+TEST_F(GenerateCommandTest, EveryKindOnEverySheetSizeFillsTheProblemCellsInReadingOrder) {
+  for (int size : {18, 24, 30}) {
+    for (const ExerciseKindInfo& info : kExerciseKinds) {
+      controls.ChooseKind(info.box);
+      controls.Select(SizeRadio(size));
+      const std::uint32_t firstTick = clock.tick;
+      const std::vector<std::string> expected = ExpectedTexts(size, firstTick);
+      Run();
+      ASSERT_TRUE(messages.shown.empty());
+      const SimDocument& document = office.documents.back();
+      const std::string where = std::string(info.box) + " " + std::to_string(size);
+
+      EXPECT_EQ(document.paragraphs[0].text, "数学作业练习") << where;
+      EXPECT_EQ(document.paragraphs[1].text, "") << where;
+      EXPECT_EQ(document.paragraphs[2].text, KindHeading(info.kind)) << where;
+      EXPECT_EQ(document.paragraphs.back().text, "2026年12月8日") << where;
+      const int columns = ColumnsPerRow(size);
+      for (int p = 1; p <= size; ++p) {
+        const int row = 2 * ((p - 1) / columns) + 1;
+        const int column = (p - 1) % columns + 1;
+        const auto cell = document.Cell(row, column);
+        ASSERT_EQ(cell.size(), 1u);
+        EXPECT_EQ(cell[0]->text, expected[p - 1]) << where << " p=" << p;
+        ASSERT_EQ(cell[0]->typed.size(), 1u);
+        EXPECT_EQ(cell[0]->typed[0].size, 12.0f) << where << " p=" << p;
+      }
+      for (int row = 2; row <= 12; row += 2) {
+        for (int column = 1; column <= columns; ++column) {
+          EXPECT_EQ(document.CellText(row, column),
+                    row == 2 && column == 1 && size == 30 ? "\v" : "")
+              << where << " answer row " << row;
+        }
+      }
+      EXPECT_FALSE(document.paragraphs[2].typed[0].size) << "the heading keeps its own size";
+    }
+  }
+  EXPECT_EQ(office.documents.size(), 30u) << "each run adds one document and leaves the others";
+}
+
+TEST_F(GenerateCommandTest, ARefusalTouchesNeitherTheOfficeNorTheDisk) {
+  controls.WriteState(form::选择框1, 0);
+  Run();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "提示： ");
+  EXPECT_TRUE(NothingTouched());
+  EXPECT_EQ(controls.ReadText(form::编辑框19), "") << "detection has not run";
+}
+
+TEST_F(GenerateCommandTest, AMissingWordProcessorIsReportedAndNothingIsWritten) {
+  FixedOfficeLocator nowhere("");
+  RunGenerateCommand({controls, state, clock, messages, office, nowhere, store});
+  EXPECT_EQ(messages.shown,
+            (std::vector<UserMessage>{{"电 脑 没 有 安 装 WORD 软 件.", "无法打开表格："}}));
+  EXPECT_TRUE(NothingTouched());
+}
+
+TEST_F(GenerateCommandTest, AnOfficeThatCannotBeStartedEndsTheRunBeforeAnythingIsWritten) {
+  office.failCreate = true;
+  Run();
+  EXPECT_EQ(messages.shown, (std::vector<UserMessage>{{"无法启动 WORD 软 件.", "无法打开表格："}}));
+  EXPECT_TRUE(store.writes.empty());
+  EXPECT_EQ(office.calls, std::vector<std::string>{"CreateApplication"});
+}
+
+TEST_F(GenerateCommandTest, AnUnwritableTemplateEndsTheRunBeforeTheOfficeIsAskedForADocument) {
+  store.fail = true;
+  Run();
+  EXPECT_EQ(messages.shown,
+            (std::vector<UserMessage>{{"无法写入表格模板：/fake/doc.doc", "无法打开表格："}}));
+  EXPECT_TRUE(office.documents.empty());
+  for (const std::string& call : office.calls) EXPECT_FALSE(call.starts_with("AddDocument"));
+}
+
+TEST_F(GenerateCommandTest, ADocumentThatCannotBeAddedLeavesTheUsersOwnDocumentAlone) {
+  office.OpenUserDocument();
+  office.failAdd = true;
+  controls.Select(form::单选框2);
+  Run();
+  EXPECT_EQ(messages.shown,
+            (std::vector<UserMessage>{{"无法打开表格模板：/fake/d24.doc", "无法打开表格："}}));
+  EXPECT_EQ(office.documents.size(), 1u);
+  EXPECT_EQ(office.documents[0].paragraphs[0].text, "a letter the user is writing");
+  for (const std::string& call : office.calls) EXPECT_FALSE(call.starts_with("TypeText"));
+}
+
+TEST_F(GenerateCommandTest, AnOfficeLostMidRunStopsAtThatCallWithOneMessageAndTheNextRunWorks) {
+  for (std::size_t failAt : {6u, 7u, 20u, 40u, 60u, 61u}) {
+    SimulatedWordProcessor dying;
+    dying.failFromCall = failAt;
+    RecordingMessageBox seen;
+    RunGenerateCommand({controls, state, clock, seen, dying, locator, store});
+    EXPECT_EQ(seen.shown, std::vector<UserMessage>{kStoppedMidRun}) << failAt;
+    EXPECT_EQ(dying.calls.size(), failAt + 2) << "the failed call, then the release";
+    EXPECT_EQ(dying.calls.back(), "ReleaseDocuments");
+
+    dying.failFromCall.reset();
+    seen.shown.clear();
+    RunGenerateCommand({controls, state, clock, seen, dying, locator, store});
+    EXPECT_TRUE(seen.shown.empty()) << failAt;
+    EXPECT_EQ(dying.applicationConnections, 2) << "the next click connects afresh";
+    EXPECT_EQ(dying.documents.back().paragraphs.back().text, "2026年12月8日");
+  }
+}
+
+TEST_F(GenerateCommandTest, WithoutASheetSizeTheRunEndsAfterConnecting) {
+  controls.ClearGroup(form::单选框1);
+  Run();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(office.calls, (std::vector<std::string>{"CreateApplication", "AttachDocuments",
+                                                    "TakeDocumentsObject"}));
+  EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(GenerateCommandTest, EachSheetSizeWritesItsOwnTemplate) {
+  for (int size : {30, 18, 24}) {
+    controls.Select(SizeRadio(size));
+    Run();
+  }
+  EXPECT_EQ(store.writes, (std::vector<int>{30, 18, 24}));
+  EXPECT_EQ(office.documents[0].templatePath, "/fake/d30.doc");
+}
+
+}  // namespace
+}  // namespace kalkora

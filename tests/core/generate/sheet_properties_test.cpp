@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/base/form_names.hpp"
+#include "fakes/fake_clock.hpp"
+#include "fakes/memory_controls.hpp"
+#include "fakes/recording.hpp"
+#include "fakes/sheet_invariants.hpp"
+#include "core/generate/sheet_loop.hpp"
+
+namespace kalkora {
+namespace {
+
+using namespace testing;
+
+std::vector<std::string> MakeSheet(const SheetSettings& settings, std::uint32_t firstTick) {
+  MemoryControls controls;
+  controls.ChooseKind(KindInfo(settings.kind).box);
+  controls.WriteText(form::编辑框1, settings.from);
+  controls.WriteText(form::编辑框2, settings.to);
+  controls.WriteText(form::编辑框3, settings.places);
+  if (settings.decimalsOn) controls.Select(form::单选框5);
+  FakeClock clock;
+  clock.tick = firstTick;
+  ProgramState state;
+  GenerationContext context{controls, state, clock};
+  RecordingProblemWriter writer;
+  RunSheetLoop(context, settings.sheetSize, writer);
+  return writer.texts;
+}
+
+TEST(SheetProperties, HoldForThousandsOfRandomFormStates) {
+  std::mt19937 random(20261208);
+  const char* bounds[] = {"0",          "1",          "5",     "100",    "-20",   "2.9", "10.7",
+                          "",           "abc",        "１２",  "100000", "32768", "1e9", "-1e30",
+                          "4294967297", "2147483648", "12abc", " 7",     "0x1A",  "inf", "99999"};
+  const char* places[] = {"1", "2", "3", "4", "5", "02", "2.0", "", "-", "9"};
+  for (int i = 0; i < 3000; ++i) {
+    SheetSettings settings;
+    settings.kind = static_cast<ExerciseKind>(random() % kKindCount);
+    settings.sheetSize = 18 + 6 * static_cast<int>(random() % 3);
+    settings.from = bounds[random() % std::size(bounds)];
+    settings.to = bounds[random() % std::size(bounds)];
+    settings.decimalsOn = random() % 2 == 0;
+    settings.places = places[random() % std::size(places)];
+    const std::string violation = CheckSheet(settings, MakeSheet(settings, random()));
+    ASSERT_EQ(violation, "") << KindInfo(settings.kind).box << " N=" << settings.sheetSize
+                             << " from=\"" << settings.from << "\" to=\"" << settings.to
+                             << "\" places=\"" << settings.places
+                             << "\" on=" << settings.decimalsOn;
+  }
+}
+
+}  // namespace
+}  // namespace kalkora

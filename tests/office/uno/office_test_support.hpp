@@ -1,0 +1,130 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/base/message_box.hpp"
+#include "core/generate/program_state.hpp"
+#include "fakes/fake_clock.hpp"
+#include "fakes/memory_controls.hpp"
+#include "fakes/recording.hpp"
+#include "system/posix/private_template_store.hpp"
+#include "core/base/office_locator.hpp"
+#include "office/uno/uno_word_processor.hpp"
+
+namespace kalkora::testing {
+
+// A headless office of the test program's own: private profile and pipe in a temporary
+// folder, started by the first connection, reused by every test, stopped by its process id
+// when the program ends.
+class TestOffice {
+ public:
+  TestOffice();
+  ~TestOffice();
+
+  uno::UnoOfficeOptions Options() const;
+  uno::UnoWordProcessor& Automation() { return *automation_; }
+  posix::PrivateTemplateStore& Store() { return store_; }
+  const std::string& Folder() const { return folder_; }
+  // SIGKILL to the running office, then waits for it.
+  void Kill();
+
+ private:
+  std::string folder_;
+  std::string pipe_;
+  std::unique_ptr<uno::UnoWordProcessor> automation_;
+  posix::PrivateTemplateStore store_;
+};
+
+TestOffice& SharedOffice();
+
+// Passes every call on to the office's real automation and does something to the office (kills
+// or stops it) just before call `at`.
+class InterruptingAutomation : public WordAutomation {
+ public:
+  InterruptingAutomation(TestOffice& office, int at, std::function<void()> interrupt)
+      : office_(office), at_(at), interrupt_(std::move(interrupt)) {}
+
+  bool CreateApplication() override { return Count() && real().CreateApplication(); }
+  bool AttachDocuments() override { return Count() && real().AttachDocuments(); }
+  bool TakeDocumentsObject() override { return Count() && real().TakeDocumentsObject(); }
+  bool AddDocument(std::string_view path) override { return Count() && real().AddDocument(path); }
+  bool ShowApplication() override { return Count() && real().ShowApplication(); }
+  bool MoveUp(std::int32_t u, std::int32_t c, std::int32_t e) override {
+    return Count() && real().MoveUp(u, c, e);
+  }
+  bool MoveDown(std::int32_t u, std::int32_t c, std::int32_t e) override {
+    return Count() && real().MoveDown(u, c, e);
+  }
+  bool MoveRight(std::int32_t u, std::int32_t c, std::int32_t e) override {
+    return Count() && real().MoveRight(u, c, e);
+  }
+  bool TypeText(std::string_view text) override { return Count() && real().TypeText(text); }
+  bool SetFontSize(float points) override { return Count() && real().SetFontSize(points); }
+  void ReleaseDocuments() override { real().ReleaseDocuments(); }
+  void ReleaseAll() override { real().ReleaseAll(); }
+  void Abandon() override { real().Abandon(); }
+
+ private:
+  WordAutomation& real() { return office_.Automation(); }
+  bool Count() {
+    if (++calls_ == at_) interrupt_();
+    return true;
+  }
+
+  TestOffice& office_;
+  int at_;
+  std::function<void()> interrupt_;
+  int calls_ = 0;
+};
+
+// Stops an office process of ours: SIGTERM, then SIGKILL if it lingers; always reaped.
+void StopOffice(pid_t pid);
+
+// One generate run with fixed ticks on the window's defaults plus a kind and a size.
+struct SheetRun {
+  SheetRun(std::string_view kindBox, std::string_view sizeRadio);
+  void Run(WordAutomation& automation, OfficeLocator& locator, TemplateStore& store);
+
+  MemoryControls controls;
+  FakeClock clock;
+  ProgramState state = CreateProgramState();
+  RecordingMessageBox messages;
+};
+
+// What a finished sheet holds, read back over a connection of its own.
+struct SheetContent {
+  std::vector<std::string> beforeTable;
+  std::vector<std::vector<std::string>> cells;  // [row][column], 0-based
+  std::vector<std::vector<float>> latinHeights;
+  std::vector<std::vector<float>> asianHeights;
+  std::vector<std::string> afterTable;
+  int tables = 0;
+  std::string url;
+  bool hasLocation = true;
+  bool modified = false;
+  std::string title;
+};
+
+class DocumentReader {
+ public:
+  explicit DocumentReader(const std::string& pipeName);
+  ~DocumentReader();
+
+  // Every open document, read in the order the office lists them.
+  std::vector<SheetContent> ReadAll();
+  // Closes every open document without saving.
+  void CloseAll();
+  // Writes the current document as PDF.
+  bool ExportFirstAsPdf(const std::string& pdfPath);
+
+ private:
+  struct Office;
+  std::unique_ptr<Office> office_;
+};
+
+}  // namespace kalkora::testing

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/generate/program_state.hpp"
+#include "ui/qt/main_window.hpp"
+#include "ui/qt/qt_text.hpp"
+#include "fakes/fake_clock.hpp"
+#include "fakes/simulated_word_processor.hpp"
+
+namespace kalkora::testing {
+
+// An office installed at a fixed path.
+class FixedLocator : public OfficeLocator {
+ public:
+  std::string InstallPath() override { return path; }
+  std::string path = "/usr/lib/libreoffice/program/";
+};
+
+// Records which templates were asked for; writes nothing.
+class RecordingStore : public TemplateStore {
+ public:
+  TemplateWrite Write(int sheetSize) override;
+  std::vector<int> writes;
+};
+
+// Records every message and the cursor the program showed at that moment.
+class RecordingMessages : public MessageBox {
+ public:
+  void Show(const UserMessage& message) override;
+  std::vector<UserMessage> shown;
+  std::vector<std::optional<Qt::CursorShape>> overrideCursors;
+};
+
+// A shown main window over a simulated word processor and a fake clock.
+class WindowTest : public ::testing::Test {
+ public:
+  void SetUp() override;
+
+  template <typename Widget>
+  Widget* Find(std::string_view name) {
+    return window->findChild<Widget*>(qt::ToQString(name));
+  }
+  // A left click in the middle of the control.
+  void Click(std::string_view name);
+  // The kind boxes that read ticked, in form order.
+  std::vector<std::string> TickedKindBoxes();
+
+  FakeClock clock;
+  ProgramState state = CreateProgramState();
+  SimulatedWordProcessor word;
+  FixedLocator locator;
+  RecordingStore store;
+  RecordingMessages messages;
+  std::unique_ptr<qt::MainWindow> window;
+};
+
+}  // namespace kalkora::testing

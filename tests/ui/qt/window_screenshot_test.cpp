@@ -1,0 +1,123 @@
+// The window as the X server shows it: a real screenshot compared with the form's rectangles.
+// Runs under a private Xvfb (see run-under-xvfb.sh); the picture is kept as kalkora-window.png.
+#include <QDir>
+#include <QScreen>
+#include <QSet>
+#include <QTest>
+
+#include "core/base/form_names.hpp"
+#include "core/app/form_table.hpp"
+#include "ui/qt/wrapping_indicator_button.hpp"
+#include "window_fixture.hpp"
+
+namespace kalkora::testing {
+namespace {
+
+class WindowScreenshot : public WindowTest {
+ public:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QTest::qWait(300);  // let the first paint reach the server
+    shot = window->screen()->grabWindow(window->winId()).toImage();
+    shot.save(QDir::current().filePath("kalkora-window.png"));
+  }
+
+  // The control's rectangle in window coordinates.
+  QRect InWindow(std::string_view name) {
+    QWidget* widget = Find<QWidget>(name);
+    return {widget->mapTo(window.get(), QPoint(0, 0)), widget->size()};
+  }
+
+  int Colours(const QRect& area) const {
+    QSet<QRgb> colours;
+    const QRect inside = area.intersected(shot.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+      for (int x = inside.left(); x <= inside.right(); ++x) colours.insert(shot.pixel(x, y));
+    }
+    return static_cast<int>(colours.size());
+  }
+
+  bool DarkPixelIn(const QRect& area) const {
+    const QRect inside = area.intersected(shot.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+      for (int x = inside.left(); x <= inside.right(); ++x) {
+        if (qGray(shot.pixel(x, y)) < 100) return true;
+      }
+    }
+    return false;
+  }
+
+  QImage shot;
+};
+
+bool IsVisual(const ControlSpec& entry) {
+  return entry.kind != ControlKind::Timer && entry.kind != ControlKind::WordApplication &&
+         entry.kind != ControlKind::WordDocuments;
+}
+
+TEST_F(WindowScreenshot, ShowsTheWholeClientArea) {
+  ASSERT_FALSE(shot.isNull());
+  EXPECT_EQ(shot.size(), QSize(551, 260));
+}
+
+TEST_F(WindowScreenshot, EveryVisibleControlIsDrawnInItsRectangle) {
+  for (const ControlSpec& entry : MainForm().controls) {
+    if (!IsVisual(entry) || entry.name == form::编辑框19) continue;
+    SCOPED_TRACE(std::string(entry.name));
+    const QRect area = InWindow(entry.name);
+    ASSERT_TRUE(area.intersects(shot.rect()));
+    EXPECT_GE(Colours(area), 2) << "nothing drawn";
+  }
+  EXPECT_GE(Colours(InWindow(form::图片框1)), 50) << "the banner";
+}
+
+TEST_F(WindowScreenshot, OnlyTheControlsTheFormPutsThereReachPastTheWindowEdge) {
+  std::vector<std::string> beyond;
+  for (const ControlSpec& entry : MainForm().controls) {
+    if (IsVisual(entry) && !shot.rect().contains(InWindow(entry.name))) {
+      beyond.emplace_back(entry.name);
+    }
+  }
+  // The banner starts above and left of the corner, the big group box is two pixels wider
+  // than the client area, and the path box is meant to be out of sight.
+  EXPECT_EQ(beyond, (std::vector<std::string>{"图片框1", "分组框1", "编辑框19"}));
+}
+
+int DarkPixels(const QImage& image, const QRect& area) {
+  int dark = 0;
+  const QRect inside = area.intersected(image.rect());
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) dark += qGray(image.pixel(x, y)) < 100;
+  }
+  return dark;
+}
+
+// A caption that does not fit its box is cut at the box's edges: the box on the screen then
+// shows less of it than the same box made roomy, and a line too wide reaches the right edge.
+TEST_F(WindowScreenshot, NoCaptionIsCutOffByItsBox) {
+  for (const ControlSpec& entry : MainForm().controls) {
+    if (entry.kind != ControlKind::CheckBox && entry.kind != ControlKind::RadioButton) continue;
+    SCOPED_TRACE(std::string(entry.name));
+    const QRect area = InWindow(entry.name);
+    EXPECT_FALSE(DarkPixelIn({area.right(), area.top(), 1, area.height()})) << "right edge";
+
+    auto* shown = Find<QAbstractButton>(entry.name);
+    QWidget roomy;
+    roomy.setFont(shown->font());
+    roomy.resize(area.width(), area.height() + 40);
+    QAbstractButton* copy = entry.kind == ControlKind::CheckBox
+                                ? static_cast<QAbstractButton*>(new qt::WrappingCheckBox(&roomy))
+                                : new qt::WrappingRadioButton(&roomy);
+    copy->setText(shown->text());
+    copy->setChecked(shown->isChecked());
+    copy->setGeometry(roomy.rect());
+    const QImage whole = copy->grab().toImage();
+    const int onScreen = DarkPixels(shot, area);
+    const int unclipped = DarkPixels(whole, whole.rect());
+    EXPECT_GT(unclipped, 0);
+    EXPECT_GE(onScreen, unclipped * 97 / 100) << onScreen << " of " << unclipped << " pixels";
+  }
+}
+
+}  // namespace
+}  // namespace kalkora::testing

@@ -1,0 +1,50 @@
+// Kalkora on Linux: the window, its event loop and the program state around them.
+#include <QApplication>
+
+#include "core/generate/program_state.hpp"
+#include "ui/qt/main_window.hpp"
+#include "ui/qt/qt_message_box.hpp"
+#include "ui/qt/start_up.hpp"
+#include "core/base/system_clock.hpp"
+
+#if KALKORA_WITH_UNO
+#include "core/word/bounded_automation.hpp"
+#include "system/posix/private_template_store.hpp"
+#include "system/posix/libreoffice_locator.hpp"
+#include "office/uno/uno_word_processor.hpp"
+#else
+#include "ui/qt/unavailable_office.hpp"
+#endif
+
+int main(int argc, char* argv[]) {
+  using namespace kalkora;
+  QApplication application(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral("kalkora"));
+  qt::PrepareProcess();
+
+  ProgramState state = CreateProgramState();
+  SystemClock clock;
+  qt::QtMessageBox messages;
+#if KALKORA_WITH_UNO
+  uno::UnoWordProcessor libreOffice;
+  BoundedAutomation automation(libreOffice, std::chrono::seconds(30));
+  posix::LibreOfficeLocator locator;
+  posix::PrivateTemplateStore store;
+  const qt::OfficeBackend office{automation, locator, store};
+#else
+  qt::UnavailableOffice unavailable;
+  const qt::OfficeBackend office = unavailable.Backend();
+#endif
+
+  const std::unique_ptr<qt::MainWindow> window =
+      qt::MainWindow::Create({state, clock, messages, office});
+  if (!window) {
+    qt::ShowWindowNotCreated();
+    return -1;
+  }
+  window->show();
+  QApplication::exec();
+  office.automation.ReleaseAll();
+  ReleaseProgramState(state);
+  return 0;
+}

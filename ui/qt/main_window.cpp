@@ -1,0 +1,118 @@
+#include "ui/qt/main_window.hpp"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QIcon>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <exception>
+
+#include "core/app/clock_text.hpp"
+#include "core/app/form_table.hpp"
+#include "core/app/kind_selection.hpp"
+#include "ui/qt/form_widgets.hpp"
+#include "ui/qt/qt_text.hpp"
+#include "core/app/generate_command.hpp"
+#include "core/word/office_messages.hpp"
+
+namespace kalkora::qt {
+namespace {
+
+QIcon WindowIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 128}) {
+    icon.addFile(QStringLiteral(":/kalkora/icons/kalkora-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
+// The wait cursor over the whole program while a generate run holds the window.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(WindowParts parts)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      parts_(parts),
+      controls_(*this) {}
+
+std::unique_ptr<MainWindow> MainWindow::Create(WindowParts parts) {
+  const FormSpec& form = MainForm();
+  std::unique_ptr<MainWindow> window(new MainWindow(parts));
+  window->setWindowTitle(ToQString(form.caption));
+  window->setWindowIcon(WindowIcon());
+  window->setFixedSize(form.clientWidth, form.clientHeight);
+  if (!BuildFormWidgets(*window, form)) return nullptr;
+  window->BindHandlers();
+  window->CentreOnScreen();
+  OnWindowCreated(parts.state, parts.clock);
+  return window;
+}
+
+void MainWindow::BindHandlers() {
+  const FormSpec& form = MainForm();
+  for (const ControlSpec& entry : form.controls) {
+    const QString name = ToQString(entry.name);
+    switch (entry.handler) {
+      case Handler::KindBoxClicked:
+        connect(findChild<QAbstractButton*>(name), &QAbstractButton::clicked, this,
+                [this, box = entry.name] { OnKindBoxClicked(controls_, box); });
+        break;
+      case Handler::Generate:
+        connect(findChild<QAbstractButton*>(name), &QAbstractButton::clicked, this,
+                &MainWindow::Generate);
+        break;
+      case Handler::ClockTick:
+        connect(findChild<QTimer*>(name), &QTimer::timeout, this,
+                [this] { OnClockTick(controls_, parts_.clock); });
+        break;
+      case Handler::OpenHyperlink:
+        connect(findChild<QLabel*>(name), &QLabel::linkActivated, this,
+                [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); });
+        break;
+      case Handler::None:
+        break;
+    }
+  }
+}
+
+void MainWindow::CentreOnScreen() {
+  // The form's outer size, as the Windows frame has it; a window manager's frame may differ
+  // by a few pixels.
+  const FormSpec& form = MainForm();
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  move(area.left() + (area.width() - form.outerWidth) / 2,
+       area.top() + (area.height() - form.outerHeight) / 2);
+}
+
+void MainWindow::Generate() {
+  OfficeBackend& office = parts_.office;
+  if (office.unavailable) {
+    parts_.messages.Show(*office.unavailable);
+    return;
+  }
+  BusyCursor busy;
+  try {
+    RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, office.automation,
+                        office.locator, office.store});
+  } catch (const std::exception&) {
+    // An office edge that throws instead of reporting a failed call ends the run like one.
+    office.automation.ReleaseDocuments();
+    parts_.messages.Show(OfficeMessage(kWordStoppedMidRun));
+  }
+}
+
+}  // namespace kalkora::qt

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace kalkora::win32 {
+
+// The fixed Win32 control id of each control of the form: 1001 for the first control of the
+// form table, counting on in the table's order. 0 for a name the form does not have.
+int ControlId(std::string_view name);
+
+inline constexpr int kClockTimerId = 1;
+
+}  // namespace kalkora::win32

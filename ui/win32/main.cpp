@@ -1,0 +1,83 @@
+// Kalkora for Windows: prepares the process, creates the program state and the main window,
+// runs the message loop and releases the state at the end.
+#include <float.h>
+#include <objbase.h>
+#include <windows.h>
+
+#include <cfenv>
+#include <chrono>
+#include <string>
+
+#include "core/generate/program_state.hpp"
+#include "core/base/system_clock.hpp"
+#include "ui/win32/main_window.hpp"
+#include "ui/win32/win32_message_box.hpp"
+#include "resources/template_bytes.hpp"
+#include "core/word/bounded_automation.hpp"
+#include "office/com/com_word_processor.hpp"
+#include "system/win32/local_app_data_template_store.hpp"
+#include "system/win32/registry_office_locator.hpp"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr std::chrono::seconds kOfficeCallLimit(30);
+
+// COM for the UI thread, and the program's own folder as the current directory.
+void PrepareProcess() {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  if (const auto slash = path.find_last_of(L'\\'); slash != std::wstring::npos) {
+    SetCurrentDirectoryW(path.substr(0, slash).c_str());
+  }
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
+// Round to nearest, every floating-point exception masked.
+void ResetFloatingPoint() {
+  _fpreset();
+  std::fesetenv(FE_DFL_ENV);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  PrepareProcess();
+  ResetFloatingPoint();
+  kalkora::ProgramState state = kalkora::CreateProgramState();
+
+  kalkora::SystemClock clock;
+  kalkora::Win32MessageBox messages;
+  kalkora::ComWordProcessor word;
+  kalkora::BoundedAutomation automation(word, kOfficeCallLimit);
+  kalkora::RegistryOfficeLocator locator;
+  kalkora::LocalAppDataTemplateStore store({kalkora::TemplateBytes, kalkora::TemplateFileName});
+
+  kalkora::MainWindow window({state, clock, messages, automation, locator, store});
+  if (!window.Create(instance)) {
+    MessageBoxW(nullptr, L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n", L"错误",
+                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ExitProcess(static_cast<UINT>(-1));
+  }
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageW(window.hwnd(), &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  automation.ReleaseAll();
+  kalkora::ReleaseProgramState(state);
+  return 0;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include "core/base/clock.hpp"
+#include "core/base/message_box.hpp"
+#include "core/generate/program_state.hpp"
+#include "ui/win32/win32_controls.hpp"
+#include "core/base/office_locator.hpp"
+#include "core/base/template_store.hpp"
+#include "core/base/word_automation.hpp"
+
+namespace kalkora::win32 {
+
+// What the window's handlers work with besides its controls.
+struct WindowParts {
+  ProgramState& state;
+  Clock& clock;
+  MessageBox& messages;
+  WordAutomation& automation;
+  OfficeLocator& locator;
+  TemplateStore& store;
+};
+
+// The main window, built by walking the form table: every control a native control with its
+// fixed id, placed at its table position relative to the window's client area.
+class MainWindow {
+ public:
+  explicit MainWindow(WindowParts parts) : parts_(parts) {}
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+  ~MainWindow();
+
+  // Creates the window and its controls and runs the creation handler; false on failure.
+  bool Create(HINSTANCE instance);
+  HWND hwnd() const { return window_; }
+  Win32Controls& controls() { return controls_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool CreateControls(HINSTANCE instance);
+  void StackControls();
+  void OnCommand(int id, int notification);
+  void Generate();
+
+  WindowParts parts_;
+  HWND window_ = nullptr;
+  Win32Controls controls_;
+  HFONT guiFont_ = nullptr;
+  HFONT buttonFont_ = nullptr;
+  HFONT linkFont_ = nullptr;
+  HBITMAP banner_ = nullptr;
+  HWND hyperlink_ = nullptr;
+};
+
+}  // namespace kalkora::win32

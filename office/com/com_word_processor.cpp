@@ -51,7 +51,7 @@ bool ComWordProcessor::TakeDocumentsObject() {
 
 bool ComWordProcessor::AddDocument(std::string_view templatePath) {
   return OnApartment(
-      [path = ToUtf16(templatePath)](WordObjects& word) { return word.AddDocument(path); });
+      [path = win32::ToUtf16(templatePath)](WordObjects& word) { return word.AddDocument(path); });
 }
 
 bool ComWordProcessor::ShowApplication() {
@@ -73,7 +73,7 @@ bool ComWordProcessor::MoveRight(std::int32_t unit, std::int32_t count, std::int
 }
 
 bool ComWordProcessor::TypeText(std::string_view text) {
-  return OnApartment([wide = ToUtf16(text)](WordObjects& word) { return word.TypeText(wide); });
+  return OnApartment([wide = win32::ToUtf16(text)](WordObjects& word) { return word.TypeText(wide); });
 }
 
 bool ComWordProcessor::SetFontSize(float points) {

@@ -63,9 +63,9 @@ class ComWordProcessorTest : public ::testing::Test {
   }
   void TearDown() override { CoUninitialize(); }
 
-  ApplicationFactory Recording() {
-    return [this](DispatchRef& application) {
-      application = DispatchRef(testing::NewRecordingApplication(recorder));
+  com::ApplicationFactory Recording() {
+    return [this](com::DispatchRef& application) {
+      application = com::DispatchRef(testing::NewRecordingApplication(recorder));
       return S_OK;
     };
   }
@@ -94,7 +94,7 @@ TEST_P(WholeSheet, WordSeesTheCallsOfTheSimulatedRunAndEveryReferenceIsGivenBack
   }
   testing::SimulatedWordProcessor simulated;
   simulatedRun.Generate(simulated);
-  ComWordProcessor word(Recording());
+  com::ComWordProcessor word(Recording());
   comRun.Generate(word);
 
   EXPECT_TRUE(comRun.messages.shown.empty());
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Sheets, WholeSheet,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ComWordProcessorTest, PassesArgumentsWithTheirAutomationTypes) {
-  ComWordProcessor word(Recording());
+  com::ComWordProcessor word(Recording());
   ASSERT_TRUE(word.CreateApplication() && word.AttachDocuments() && word.TakeDocumentsObject());
   ASSERT_TRUE(word.AddDocument("C:\\模板\\doc.doc"));
   ASSERT_TRUE(word.ShowApplication());
@@ -148,7 +148,7 @@ TEST_F(ComWordProcessorTest, PassesArgumentsWithTheirAutomationTypes) {
 }
 
 TEST_F(ComWordProcessorTest, FetchesSelectionAndFontOncePerDocumentsUnit) {
-  ComWordProcessor word(Recording());
+  com::ComWordProcessor word(Recording());
   for (int attach = 0; attach < 2; ++attach) {
     ASSERT_TRUE(word.CreateApplication() && word.AttachDocuments());
     for (int i = 0; i < 3; ++i)
@@ -176,7 +176,7 @@ class FailingWord : public ComWordProcessorTest,
 TEST_P(FailingWord, EndsTheRunWithOneMessageAndGivesEveryReferenceBack) {
   recorder.failMember = GetParam().failingMember;
   GenerateRun run;
-  ComWordProcessor word(Recording());
+  com::ComWordProcessor word(Recording());
   run.Generate(word);
 
   ASSERT_EQ(run.messages.shown.size(), 1u);
@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(Members, FailingWord,
                          [](const auto& info) { return std::string(info.param.failingMember); });
 
 TEST_F(ComWordProcessorTest, WithoutAnApplicationEveryOperationFails) {
-  ComWordProcessor word([](DispatchRef&) { return REGDB_E_CLASSNOTREG; });
+  com::ComWordProcessor word([](com::DispatchRef&) { return REGDB_E_CLASSNOTREG; });
   EXPECT_FALSE(word.CreateApplication());
   EXPECT_FALSE(word.AttachDocuments());
   EXPECT_FALSE(word.TakeDocumentsObject());
@@ -213,15 +213,15 @@ TEST_F(ComWordProcessorTest, WithoutAnApplicationEveryOperationFails) {
 }
 
 TEST_F(ComWordProcessorTest, WithoutWordInstalledTheProgIdIsNotFound) {
-  DispatchRef application;
-  EXPECT_TRUE(FAILED(CreateWordApplication(application)));
+  com::DispatchRef application;
+  EXPECT_TRUE(FAILED(com::CreateWordApplication(application)));
   EXPECT_FALSE(application);
 }
 
 TEST_F(ComWordProcessorTest, AbandonedCallFailsAtOnceAndTheNextConnectsAfresh) {
   recorder.hangMember = "MoveDown";
   recorder.hangRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  ComWordProcessor com(Recording());
+  com::ComWordProcessor com(Recording());
   BoundedAutomation word(com, 300ms);
   ASSERT_TRUE(word.CreateApplication() && word.AttachDocuments() && word.TakeDocumentsObject());
 

@@ -43,7 +43,7 @@ std::string ArgumentText(const VARIANT& argument) {
     case VT_I4:
       return "I4:" + std::to_string(argument.lVal);
     case VT_BSTR:
-      return "BSTR:" + ToUtf8({argument.bstrVal, SysStringLen(argument.bstrVal)});
+      return "BSTR:" + win32::ToUtf8({argument.bstrVal, SysStringLen(argument.bstrVal)});
     case VT_R4: {
       std::string number = std::to_string(argument.fltVal);
       number.erase(number.find_last_not_of('0') + 1);
@@ -105,7 +105,7 @@ class RecordingObject final : public IDispatch {
       if (member.role == role_ && std::ranges::equal(member.name, wanted, [](wchar_t a, wchar_t b) {
             return towlower(a) == towlower(b);
           })) {
-        names_.emplace_back(member.id, ToUtf8(wanted));
+        names_.emplace_back(member.id, win32::ToUtf8(wanted));
         ids[0] = member.id;
         return S_OK;
       }

@@ -63,7 +63,7 @@ TEST_P(RegistryLocator, ReadsThePathValueOfWordsAppPathsKey) {
   // The 32-bit view first: where the two views share the key, the 64-bit value is the last word.
   SetAppPath(KEY_WOW64_32KEY, GetParam().view32, GetParam().type);
   SetAppPath(KEY_WOW64_64KEY, GetParam().view64, GetParam().type);
-  EXPECT_EQ(RegistryOfficeLocator().InstallPath(), GetParam().expected);
+  EXPECT_EQ(win32::RegistryOfficeLocator().InstallPath(), GetParam().expected);
 }
 
 const std::wstring kOffice16 = L"C:\\Program Files\\Microsoft Office\\Office16\\";
@@ -73,9 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
     Views, RegistryLocator,
     ::testing::Values(
         LocatorCase{"NoKey", std::nullopt, std::nullopt, REG_SZ, ""},
-        LocatorCase{"SixtyFourBit", kOffice16, std::nullopt, REG_SZ, ToUtf8(kOffice16)},
-        LocatorCase{"ThirtyTwoBitOnly", std::nullopt, kOffice32, REG_SZ, ToUtf8(kOffice32)},
-        LocatorCase{"BothPreferSixtyFour", kOffice16, kOffice32, REG_SZ, ToUtf8(kOffice16)},
+        LocatorCase{"SixtyFourBit", kOffice16, std::nullopt, REG_SZ, win32::ToUtf8(kOffice16)},
+        LocatorCase{"ThirtyTwoBitOnly", std::nullopt, kOffice32, REG_SZ, win32::ToUtf8(kOffice32)},
+        LocatorCase{"BothPreferSixtyFour", kOffice16, kOffice32, REG_SZ, win32::ToUtf8(kOffice16)},
         LocatorCase{"Capitals", L"C:\\MSOFFICE\\WINWORD\\", std::nullopt, REG_SZ,
                     "C:\\MSOFFICE\\WINWORD\\"},
         LocatorCase{"ChineseFolder", L"D:\\办公软件\\Office\\", std::nullopt, REG_SZ,
@@ -115,7 +115,7 @@ class TemplateStoreTest : public ::testing::Test {
     fs::remove_all(parent_, ignored);
   }
 
-  LocalAppDataTemplateStore Store() { return {TestTemplates(), parent_.wstring()}; }
+  win32::LocalAppDataTemplateStore Store() { return {TestTemplates(), parent_.wstring()}; }
   fs::path Folder() const { return parent_ / "Kalkora"; }
 
   static std::vector<unsigned char> Read(const fs::path& path) {
@@ -127,15 +127,15 @@ class TemplateStoreTest : public ::testing::Test {
 };
 
 TEST_F(TemplateStoreTest, WritesEachSizeIntoThePrivateFolderAndReplacesTheOldCopy) {
-  LocalAppDataTemplateStore store = Store();
+  win32::LocalAppDataTemplateStore store = Store();
   fs::create_directories(Folder());
   std::ofstream(Folder() / "doc.doc", std::ios::binary) << std::string(50000, 'x');
 
   for (int size : {18, 24, 30, 18}) {
     const TemplateWrite written = store.Write(size);
     ASSERT_TRUE(written.written) << size;
-    EXPECT_EQ(fs::path(ToUtf16(written.path)), Folder() / TestTemplates().fileName(size));
-    EXPECT_EQ(Read(ToUtf16(written.path)), kTemplates[size / 6 - 3]) << size;
+    EXPECT_EQ(fs::path(win32::ToUtf16(written.path)), Folder() / TestTemplates().fileName(size));
+    EXPECT_EQ(Read(win32::ToUtf16(written.path)), kTemplates[size / 6 - 3]) << size;
   }
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(Folder())) {
@@ -149,7 +149,7 @@ TEST_F(TemplateStoreTest, RefusesWhenTheFolderCannotBeMade) {
   std::ofstream(Folder()) << "a file where the folder belongs";
   const TemplateWrite written = Store().Write(24);
   EXPECT_FALSE(written.written);
-  EXPECT_EQ(fs::path(ToUtf16(written.path)), Folder() / "d24.doc");
+  EXPECT_EQ(fs::path(win32::ToUtf16(written.path)), Folder() / "d24.doc");
 }
 
 TEST_F(TemplateStoreTest, RefusesALinkedFolder) {
@@ -174,7 +174,7 @@ TEST_F(TemplateStoreTest, RefusesALinkedFileName) {
 }
 
 TEST(TemplateStoreDefault, UsesTheUsersLocalApplicationData) {
-  const TemplateWrite written = LocalAppDataTemplateStore(TestTemplates()).Write(30);
+  const TemplateWrite written = win32::LocalAppDataTemplateStore(TestTemplates()).Write(30);
   EXPECT_TRUE(written.written);
   EXPECT_TRUE(written.path.ends_with("\\Kalkora\\d30.doc")) << written.path;
 }

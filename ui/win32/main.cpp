@@ -58,13 +58,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   kalkora::ProgramState state = kalkora::CreateProgramState();
 
   kalkora::SystemClock clock;
-  kalkora::Win32MessageBox messages;
-  kalkora::ComWordProcessor word;
+  kalkora::win32::Win32MessageBox messages;
+  kalkora::com::ComWordProcessor word;
   kalkora::BoundedAutomation automation(word, kOfficeCallLimit);
-  kalkora::RegistryOfficeLocator locator;
-  kalkora::LocalAppDataTemplateStore store({kalkora::TemplateBytes, kalkora::TemplateFileName});
+  kalkora::win32::RegistryOfficeLocator locator;
+  kalkora::win32::LocalAppDataTemplateStore store({kalkora::TemplateBytes, kalkora::TemplateFileName});
 
-  kalkora::MainWindow window({state, clock, messages, automation, locator, store});
+  kalkora::win32::MainWindow window({state, clock, messages, automation, locator, store});
   if (!window.Create(instance)) {
     MessageBoxW(nullptr, L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n", L"错误",
                 MB_OK | MB_ICONERROR | MB_TASKMODAL);

@@ -58,7 +58,7 @@ std::string WindowText(HWND window) {
   const LRESULT copied =
       SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(copied));
-  return ToUtf8(text);
+  return win32::ToUtf8(text);
 }
 
 KalkoraProcess::KalkoraProcess(const std::wstring& program) {
@@ -84,7 +84,7 @@ KalkoraProcess::~KalkoraProcess() {
 }
 
 HWND KalkoraProcess::Control(std::string_view control) const {
-  return GetDlgItem(window_, ControlId(control));
+  return GetDlgItem(window_, win32::ControlId(control));
 }
 
 void KalkoraProcess::Click(std::string_view control) {
@@ -100,7 +100,7 @@ bool KalkoraProcess::IsChecked(std::string_view control) {
 }
 
 void KalkoraProcess::SetText(std::string_view control, std::string_view text) {
-  const std::wstring wide = ToUtf16(text);
+  const std::wstring wide = win32::ToUtf16(text);
   SendMessageW(Control(control), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
@@ -124,7 +124,7 @@ std::string KalkoraProcess::PanelText(int index) {
   std::wstring text(length + 1u, L'\0');
   SendWithRemoteBuffer(bar, SB_GETTEXTW, index, text.data(), text.size() * sizeof(wchar_t));
   text.resize(wcsnlen(text.c_str(), text.size()));
-  return ToUtf8(text);
+  return win32::ToUtf8(text);
 }
 
 std::vector<int> KalkoraProcess::PanelEdges() {

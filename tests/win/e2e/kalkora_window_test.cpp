@@ -41,7 +41,7 @@ std::string TemplatePath(int sheetSize) {
   std::wstring path;
   if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder))) path = folder;
   CoTaskMemFree(folder);
-  return ToUtf8(path) + "\\Kalkora\\" + (sheetSize == 24 ? "d24.doc" : "doc.doc");
+  return win32::ToUtf8(path) + "\\Kalkora\\" + (sheetSize == 24 ? "d24.doc" : "doc.doc");
 }
 
 // The calls the core makes for 除法 on 24 problems, through the simulated word processor:
@@ -54,7 +54,7 @@ std::vector<std::string> ExpectedDivisionSheetCalls() {
   ProgramState state = CreateProgramState();
   RecordingMessageBox messages;
   SimulatedWordProcessor word;
-  FixedOfficeLocator locator(ToUtf8(kOfficePath));
+  FixedOfficeLocator locator(win32::ToUtf8(kOfficePath));
   struct : TemplateStore {
     TemplateWrite Write(int sheetSize) override { return {TemplatePath(sheetSize), true}; }
   } store;

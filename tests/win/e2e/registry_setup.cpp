@@ -22,7 +22,7 @@ std::wstring Quoted(const std::wstring& value) {
 }  // namespace
 
 std::wstring HostPath(const std::string& unixPath) {
-  std::wstring path = L"Z:" + ToUtf16(unixPath);
+  std::wstring path = L"Z:" + win32::ToUtf16(unixPath);
   for (wchar_t& c : path) {
     if (c == L'/') c = L'\\';
   }

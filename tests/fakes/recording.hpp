@@ -42,23 +42,25 @@ class RecordingProblemWriter : public ProblemWriter {
   std::vector<int> advances;
 };
 
+// An office installed at a path the test may change.
 class FixedOfficeLocator : public OfficeLocator {
  public:
-  explicit FixedOfficeLocator(std::string path) : path_(std::move(path)) {}
-  std::string InstallPath() override { return path_; }
-
- private:
-  std::string path_;
+  explicit FixedOfficeLocator(std::string installPath) : path(std::move(installPath)) {}
+  std::string InstallPath() override { return path; }
+  std::string path;
 };
 
-// Pretends to write the templates into /fake; can be told to fail.
+// Pretends to write the templates into a folder (its path ends in a separator) and records the
+// sizes asked for; can be told to fail.
 class FakeTemplateStore : public TemplateStore {
  public:
+  explicit FakeTemplateStore(std::string folderPath = "/fake/") : folder(std::move(folderPath)) {}
   TemplateWrite Write(int sheetSize) override {
     writes.push_back(sheetSize);
     const char* name = sheetSize == 24 ? "d24.doc" : sheetSize == 30 ? "d30.doc" : "doc.doc";
-    return {std::string("/fake/") + name, !fail};
+    return {folder + name, !fail};
   }
+  std::string folder;
   std::vector<int> writes;
   bool fail = false;
 };

@@ -9,6 +9,7 @@
 
 #include "core/base/form_names.hpp"
 #include "fakes/fake_clock.hpp"
+#include "fakes/recording.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/simulated_word_processor.hpp"
 #include "core/app/generate_command.hpp"
@@ -26,30 +27,15 @@ using testing::FakeClock;
 using testing::MemoryControls;
 using testing::Recorder;
 
-struct FixedLocator : OfficeLocator {
-  std::string InstallPath() override { return "C:\\Program Files\\Microsoft Office\\Office16\\"; }
-};
-
-struct PathOnlyStore : TemplateStore {
-  TemplateWrite Write(int sheetSize) override {
-    return {"C:\\users\\me\\Local Settings\\Kalkora\\d" + std::to_string(sheetSize) + ".doc", true};
-  }
-};
-
-struct ShownMessages : MessageBox {
-  void Show(const UserMessage& message) override { shown.push_back(message); }
-  std::vector<UserMessage> shown;
-};
-
 // A whole generate run with the given office; the clock and controls are set up the same way
 // for every office, so two runs draw the same problems.
 struct GenerateRun {
   MemoryControls controls;
   FakeClock clock;
   ProgramState state = CreateProgramState();
-  ShownMessages messages;
-  FixedLocator locator;
-  PathOnlyStore store;
+  testing::RecordingMessageBox messages;
+  testing::FixedOfficeLocator locator{"C:\\Program Files\\Microsoft Office\\Office16\\"};
+  testing::FakeTemplateStore store{"C:\\users\\me\\Local Settings\\Kalkora\\"};
 
   void Generate(WordAutomation& office) {
     RunGenerateCommand({controls, state, clock, messages, office, locator, store});

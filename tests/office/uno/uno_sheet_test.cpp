@@ -9,6 +9,7 @@
 #include "core/base/date_text.hpp"
 #include "core/base/exercise_kind.hpp"
 #include "core/base/form_names.hpp"
+#include "fakes/recording.hpp"
 #include "fakes/simulated_word_processor.hpp"
 #include "core/generate/kind_heading.hpp"
 #include "core/generate/sheet_loop.hpp"
@@ -18,18 +19,6 @@
 
 namespace kalkora::testing {
 namespace {
-
-class NamedTemplateStore : public TemplateStore {
- public:
-  TemplateWrite Write(int sheetSize) override {
-    return {"/templates/" + std::string(TemplateFileName(sheetSize)), true};
-  }
-};
-
-class InstalledOffice : public OfficeLocator {
- public:
-  std::string InstallPath() override { return "/usr/lib/libreoffice/program/"; }
-};
 
 struct SizeCase {
   int size;
@@ -58,8 +47,8 @@ std::pair<SheetContent, SimDocument> MakeBothWays(std::string_view box, const Si
   EXPECT_TRUE(real.messages.shown.empty()) << real.messages.shown.front().text;
 
   SimulatedWordProcessor simulation;
-  NamedTemplateStore names;
-  InstalledOffice installed;
+  FakeTemplateStore names{"/templates/"};
+  FixedOfficeLocator installed{"/usr/lib/libreoffice/program/"};
   simulated.Run(simulation, installed, names);
 
   std::vector<SheetContent> sheets = DocumentReader(office.Options().pipeName).ReadAll();

@@ -6,14 +6,8 @@
 
 namespace kalkora::testing {
 
-TemplateWrite RecordingStore::Write(int sheetSize) {
-  writes.push_back(sheetSize);
-  const char* name = sheetSize == 24 ? "d24.doc" : sheetSize == 30 ? "d30.doc" : "doc.doc";
-  return {std::string("/run/kalkora-test/") + name, true};
-}
-
 void RecordingMessages::Show(const UserMessage& message) {
-  shown.push_back(message);
+  RecordingMessageBox::Show(message);
   const QCursor* cursor = QApplication::overrideCursor();
   overrideCursors.push_back(cursor ? std::optional(cursor->shape()) : std::nullopt);
 }

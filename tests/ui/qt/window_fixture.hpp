@@ -13,29 +13,15 @@
 #include "ui/qt/main_window.hpp"
 #include "ui/qt/qt_text.hpp"
 #include "fakes/fake_clock.hpp"
+#include "fakes/recording.hpp"
 #include "fakes/simulated_word_processor.hpp"
 
 namespace kalkora::testing {
 
-// An office installed at a fixed path.
-class FixedLocator : public OfficeLocator {
- public:
-  std::string InstallPath() override { return path; }
-  std::string path = "/usr/lib/libreoffice/program/";
-};
-
-// Records which templates were asked for; writes nothing.
-class RecordingStore : public TemplateStore {
- public:
-  TemplateWrite Write(int sheetSize) override;
-  std::vector<int> writes;
-};
-
 // Records every message and the cursor the program showed at that moment.
-class RecordingMessages : public MessageBox {
+class RecordingMessages : public RecordingMessageBox {
  public:
   void Show(const UserMessage& message) override;
-  std::vector<UserMessage> shown;
   std::vector<std::optional<Qt::CursorShape>> overrideCursors;
 };
 
@@ -56,8 +42,8 @@ class WindowTest : public ::testing::Test {
   FakeClock clock;
   ProgramState state = CreateProgramState();
   SimulatedWordProcessor word;
-  FixedLocator locator;
-  RecordingStore store;
+  FixedOfficeLocator locator{"/usr/lib/libreoffice/program/"};
+  FakeTemplateStore store{"/run/kalkora-test/"};
   RecordingMessages messages;
   std::unique_ptr<qt::MainWindow> window;
 };

@@ -2,8 +2,9 @@
 """Reads .docx files of the document writer back through a real LibreOffice.
 
 Writes two documents with the writer (through the write_docx_pages helper): three worksheets
-of 18, 24 and 30 problems, and their answer keys, whose longer cells wrap. Converts them, and
-the three .doc templates, to .odt and PDF on a private profile, then checks that
+of 18, 24 and 30 problems, and a class set of each sheet followed by its answer key, whose
+longer cells wrap (a page break within a sheet size, a new section between sizes). Converts
+them, and the three .doc templates, to .odt and PDF on a private profile, then checks that
 - each document prints one page per sheet;
 - every page's size and margins, the table's left edge and width, its column widths and row
   heights lie within 2 twips of the template of that size, with the same paragraphs in every
@@ -84,6 +85,7 @@ SHEETS = [
     (30, heading("连续加法运算题", 54), sheet_cells(30), "2026年12月9日    卷号 482915"),
 ]
 KEYS = [(size, head + " 答案", [key_cell(c) for c in cells], date) for size, head, cells, date in SHEETS]
+CLASS_SET = [page for sheet_and_key in zip(SHEETS, KEYS) for page in sheet_and_key]
 
 
 def write_docx(helper, pages, path):
@@ -359,7 +361,7 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         out = os.path.join(work, "out")
         os.makedirs(out)
-        documents = {"sheets": SHEETS, "keys": KEYS}
+        documents = {"sheets": SHEETS, "class_set": CLASS_SET}
         for stem, pages in documents.items():
             write_docx(helper, pages, os.path.join(work, f"{stem}.docx"))
         templates = [os.path.join(template_dir, TEMPLATES[size]) for size in TEMPLATES]
@@ -384,7 +386,7 @@ def main():
     for failure in check.failures:
         print(failure)
     print(f"{'ok' if not check.failures else f'{len(check.failures)} difference(s)'}: "
-          f"{len(SHEETS)} sheets and {len(KEYS)} answer keys read back")
+          f"{len(SHEETS)} sheets and a class set of {len(CLASS_SET)} pages read back")
     return 1 if check.failures else 0
 
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+namespace kalkora {
+
+// The worksheet templates' layout in twips, the one table the document writer lays pages out
+// by. It mirrors resources/templates/worksheet_fodt.py, from which the .doc templates are built.
+namespace sheet_geometry {
+
+inline constexpr int kPageWidth = 11906;  // A4 portrait
+inline constexpr int kPageHeight = 16838;
+inline constexpr int kMarginTop = 805;
+inline constexpr int kMarginBottom = 822;
+inline constexpr int kHeaderDistance = 851;
+inline constexpr int kFooterDistance = 992;
+inline constexpr int kCellMargin = 108;  // left and right, inside every cell
+inline constexpr int kHeadingRightIndent = 420;
+
+// Minimum heights of the twelve rows; odd rows (from 1) hold problems, even rows are answer
+// space made tall by empty paragraphs.
+inline constexpr std::array<int, 12> kRowHeights = {210, 1453, 240, 1550, 285, 1485,
+                                                    375, 1535, 270, 1560, 300, 1245};
+inline constexpr int kAnswerRowParagraphs = 6;
+
+}  // namespace sheet_geometry
+
+struct SheetGeometry {
+  int sheetSize;
+  std::span<const int> columnWidths;
+  int tableLeftEdge;  // the table's left border, from the left page margin
+  int marginLeft;
+  int marginRight;
+  // The 30-problem template's first answer row starts with a line break and has one
+  // paragraph fewer.
+  bool firstAnswerRowHasLineBreak;
+};
+
+// The geometry of the template for 18, 24 or 30 problems; nullptr for any other size.
+const SheetGeometry* FindSheetGeometry(int sheetSize);
+
+}  // namespace kalkora

@@ -1,0 +1,394 @@
+#!/usr/bin/env python3
+"""Reads .docx files of the document writer back through a real LibreOffice.
+
+Writes two documents with the writer (through the write_docx_pages helper): three worksheets
+of 18, 24 and 30 problems, and a class set of each sheet followed by its answer key, whose
+longer cells wrap (a page break within a sheet size, a new section between sizes). Converts
+them, and the three .doc templates, to .odt and PDF on a private profile, then checks that
+- each document prints one page per sheet;
+- every page's size and margins, the table's left edge and width, its column widths and row
+  heights lie within 2 twips of the template of that size, with the same paragraphs in every
+  cell (the answer space included);
+- the title, heading, cell texts (in reading order) and date line read back as written;
+- every word of every page is printed where it is on the template filled with the same texts
+  in the way the cell writer types them (heading and date in the template's formatting,
+  problems at 12 pt), so lines wrap and rows grow exactly as on the classic sheet.
+
+usage: docx_readback_test.py WRITE_DOCX_PAGES TEMPLATE_DIR [KEEP_DIR]
+KEEP_DIR, when given, keeps the documents, PDFs and filled templates there.
+Exit status: 0 all good, 1 a difference, 77 no LibreOffice or poppler (the test is skipped).
+"""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+import zipfile
+
+SKIP = 77
+TOLERANCE = 2  # twips
+POSITION_TOLERANCE = 0.6  # points, between words on the PDF pages
+CONVERSION_TIMEOUT = 240  # seconds
+
+TITLE = "数学作业练习"
+TEMPLATES = {18: "doc.doc", 24: "d24.doc", 30: "d30.doc"}
+NS = {
+    "office": "urn:oasis:names:tc:opendocument:xmlns:office:1.0",
+    "style": "urn:oasis:names:tc:opendocument:xmlns:style:1.0",
+    "text": "urn:oasis:names:tc:opendocument:xmlns:text:1.0",
+    "table": "urn:oasis:names:tc:opendocument:xmlns:table:1.0",
+    "fo": "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0",
+}
+TWIPS_PER_UNIT = {"in": 1440.0, "cm": 1440 / 2.54, "mm": 144 / 2.54, "pt": 20.0}
+
+
+def q(name):
+    prefix, local = name.split(":")
+    return f"{{{NS[prefix]}}}{local}"
+
+
+def twips(length):
+    for unit, factor in TWIPS_PER_UNIT.items():
+        if length.endswith(unit):
+            return float(length[: -len(unit)]) * factor
+    raise ValueError(f"unknown length {length!r}")
+
+
+# --- the pages written ------------------------------------------------------------------
+
+def heading(word, spaces):
+    return "  " + word + " " * spaces + "评分："
+
+
+def sheet_cells(size):
+    """Problem texts as the generators write them, the longest kinds of each size included."""
+    if size == 18:
+        return [f"{45 + i}.26382 ÷ {23 + i}.41205 =" for i in range(size)]
+    if size == 24:
+        return [f"{60 + i} + 28 - 16 + 78 - {40 + i} =" for i in range(size)]
+    return [f"{i + 1}/{i + 2} + {i + 2}/{i + 3} =" if i % 2 else f"{60 + i} + 28 - 16 + 78 ="
+            for i in range(size)]
+
+
+def key_cell(problem):
+    """A problem and its answer, long enough to wrap to a second line in the narrow columns."""
+    return f"{problem} {len(problem) * 7}.{len(problem) * 3}"
+
+
+SHEETS = [
+    (18, heading("除法运算题", 58), sheet_cells(18), "2026年12月9日    卷号 482913"),
+    (24, heading("连续加减法运算题", 54), sheet_cells(24), "2026年12月9日    卷号 482914"),
+    (30, heading("连续加法运算题", 54), sheet_cells(30), "2026年12月9日    卷号 482915"),
+]
+KEYS = [(size, head + " 答案", [key_cell(c) for c in cells], date) for size, head, cells, date in SHEETS]
+CLASS_SET = [page for sheet_and_key in zip(SHEETS, KEYS) for page in sheet_and_key]
+
+
+def write_docx(helper, pages, path):
+    lines = []
+    for size, head, cells, date in pages:
+        lines.append(f"page\t{size}\t{head}\t{date}")
+        lines += [f"cell\t{text}" for text in cells]
+    subprocess.run([helper, path], input="\n".join(lines) + "\n", text=True, check=True, timeout=60)
+
+
+# --- LibreOffice -------------------------------------------------------------------------
+
+def convert(soffice, target, documents, out_dir, work):
+    """Converts on a private profile; an office that hangs is stopped by its own process group."""
+    command = [soffice, "--headless", "--invisible", "--nologo", "--norestore", "--nolockcheck",
+               f"-env:UserInstallation=file://{work}/profile", "--convert-to", target, "--outdir",
+               out_dir, *documents]
+    environment = dict(os.environ, XDG_CACHE_HOME=os.path.join(work, "cache"))
+    process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                               start_new_session=True, env=environment)
+    try:
+        output, _ = process.communicate(timeout=CONVERSION_TIMEOUT)
+    except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
+        sys.exit(f"LibreOffice did not finish converting within {CONVERSION_TIMEOUT} s")
+    if process.returncode != 0:
+        sys.exit(f"LibreOffice failed ({process.returncode}):\n{output.decode(errors='replace')}")
+    for document in documents:
+        stem = os.path.splitext(os.path.basename(document))[0]
+        if not os.path.exists(os.path.join(out_dir, f"{stem}.{target}")):
+            sys.exit(f"LibreOffice did not convert {document} to {target}")
+
+
+# --- reading an .odt ---------------------------------------------------------------------
+
+class OdtDocument:
+    """The body and the styles of an .odt, with properties looked up along the parent chain."""
+
+    def __init__(self, path):
+        with zipfile.ZipFile(path) as archive:
+            self.content = ElementTree.fromstring(archive.read("content.xml"))
+            self.styles_root = ElementTree.fromstring(archive.read("styles.xml"))
+        self.by_name = {}
+        for root in (self.styles_root, self.content):
+            for container in ("office:styles", "office:automatic-styles"):
+                for element in root.find(q(container)) or []:
+                    name = element.get(q("style:name"))
+                    if name is not None:
+                        self.by_name[(element.tag, element.get(q("style:family")), name)] = element
+        self.masters = {m.get(q("style:name")): m for m in self.styles_root.iter(q("style:master-page"))}
+
+    def style(self, family, name):
+        return self.by_name.get((q("style:style"), family, name))
+
+    def property(self, family, name, kind, attribute):
+        while name is not None and (style := self.style(family, name)) is not None:
+            properties = style.find(q(kind))
+            if properties is not None and properties.get(q(attribute)) is not None:
+                return properties.get(q(attribute))
+            name = style.get(q("style:parent-style-name"))
+        return None
+
+    def page_layout(self, master_name):
+        layout_name = self.masters[master_name].get(q("style:page-layout-name"))
+        layout = self.by_name[(q("style:page-layout"), None, layout_name)]
+        return layout.find(q("style:page-layout-properties"))
+
+    def pages(self):
+        """The body cut into pages of (master page, [title, empty, heading, table, date])."""
+        body = self.content.find(f"{q('office:body')}/{q('office:text')}")
+        blocks = [e for e in body if e.tag in (q("text:p"), q("text:h"), q("table:table"))]
+        pages, master = [], "Standard"
+        for start in range(0, len(blocks), 5):
+            style = self.style("paragraph", blocks[start].get(q("text:style-name")))
+            master = (style.get(q("style:master-page-name")) if style is not None else None) or master
+            pages.append((master, blocks[start:start + 5]))
+        return pages
+
+
+def paragraph_text(element):
+    """Text as typed: text:s spaces, tabs and line breaks expanded."""
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == q("text:s"):
+            parts.append(" " * int(child.get(q("text:c"), "1")))
+        elif child.tag == q("text:tab"):
+            parts.append("\t")
+        elif child.tag == q("text:line-break"):
+            parts.append("\n")
+        else:
+            parts.append(paragraph_text(child))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
+def rows(table):
+    return list(table.iter(q("table:table-row")))
+
+
+def cells(row):
+    return row.findall(q("table:table-cell"))
+
+
+def cell_shape(cell):
+    """The cell's paragraphs as texts: what the answer space holds."""
+    return [paragraph_text(p) for p in cell.findall(q("text:p"))]
+
+
+def table_columns(table):
+    columns = []
+    for column in table.iter(q("table:table-column")):
+        columns += [column.get(q("table:style-name"))] * int(column.get(q("table:number-columns-repeated"), "1"))
+    return columns
+
+
+def geometry(document, master, table):
+    """Named lengths in twips (and the row height kinds) of one page and its table."""
+    numbers = {}
+    page = document.page_layout(master)
+    for attribute in ("page-width", "page-height", "margin-top", "margin-bottom", "margin-left", "margin-right"):
+        numbers[f"page {attribute}"] = twips(page.get(q(f"fo:{attribute}")))
+    name = table.get(q("table:style-name"))
+    for attribute, key in (("fo:margin-left", "table left edge"), ("style:width", "table width")):
+        numbers[key] = twips(document.property("table", name, "style:table-properties", attribute))
+    for index, column in enumerate(table_columns(table), start=1):
+        numbers[f"column {index} width"] = twips(
+            document.property("table-column", column, "style:table-column-properties", "style:column-width"))
+    for index, row in enumerate(rows(table), start=1):
+        style = row.get(q("table:style-name"))
+        for kind in ("min-row-height", "row-height"):
+            value = document.property("table-row", style, "style:table-row-properties", f"style:{kind}")
+            numbers[f"row {index} {kind}"] = None if value is None else twips(value)
+    return numbers
+
+
+# --- filling a template as the cell writer does ------------------------------------------
+
+def register_namespaces(path):
+    for _, (prefix, uri) in ElementTree.iterparse(path, events=["start-ns"]):
+        ElementTree.register_namespace(prefix, uri)
+
+
+def set_typed_text(paragraph, text, span_style=None):
+    """Puts text into an empty paragraph, each run of spaces as text:s so none is lost."""
+    target = paragraph
+    if span_style is not None:
+        target = ElementTree.SubElement(paragraph, q("text:span"), {q("text:style-name"): span_style})
+    last = None
+    for piece in re.split(r"( +)", text):
+        if not piece:
+            continue
+        if piece.startswith(" "):
+            last = ElementTree.SubElement(target, q("text:s"), {q("text:c"): str(len(piece))})
+            last.tail = ""
+        elif last is None:
+            target.text = (target.text or "") + piece
+        else:
+            last.tail += piece
+
+
+def fill_template(template_odt, page, out_path):
+    """The template's content with the page's texts typed in; everything else unchanged."""
+    size, head, texts, date = page
+    with zipfile.ZipFile(template_odt) as archive:
+        entries = {info.filename: archive.read(info.filename) for info in archive.infolist()}
+    with tempfile.NamedTemporaryFile(suffix=".xml") as content_file:
+        content_file.write(entries["content.xml"])
+        content_file.flush()
+        register_namespaces(content_file.name)
+    root = ElementTree.fromstring(entries["content.xml"])
+    automatic = root.find(q("office:automatic-styles"))
+    typed = ElementTree.SubElement(automatic, q("style:style"),
+                                   {q("style:name"): "Typed12", q("style:family"): "text"})
+    ElementTree.SubElement(typed, q("style:text-properties"),
+                           {q("fo:font-size"): "12pt", q("style:font-size-asian"): "12pt"})
+    body = root.find(f"{q('office:body')}/{q('office:text')}")
+    blocks = [e for e in body if e.tag in (q("text:p"), q("table:table"))]
+    set_typed_text(blocks[2], head)
+    problem_paragraphs = [cells(row)[column].find(q("text:p"))
+                          for row in rows(blocks[3])[0::2] for column in range(len(cells(row)))]
+    for paragraph, text in zip(problem_paragraphs, texts, strict=True):
+        set_typed_text(paragraph, text, "Typed12")
+    set_typed_text(blocks[4], date)
+    entries["content.xml"] = ElementTree.tostring(root, encoding="utf-8", xml_declaration=True)
+    with zipfile.ZipFile(out_path, "w") as archive:
+        archive.writestr(zipfile.ZipInfo("mimetype"), entries.pop("mimetype"), zipfile.ZIP_STORED)
+        for name, data in entries.items():
+            archive.writestr(name, data, zipfile.ZIP_DEFLATED)
+
+
+# --- reading a PDF -----------------------------------------------------------------------
+
+def pdf_page_count(path):
+    output = subprocess.run(["pdfinfo", path], capture_output=True, text=True, check=True).stdout
+    return int(re.search(r"^Pages:\s+(\d+)", output, re.M).group(1))
+
+
+def pdf_words(path):
+    """Per page, the printed words with their boxes in points."""
+    output = subprocess.run(["pdftotext", "-bbox", path, "-"], capture_output=True, check=True).stdout
+    root = ElementTree.fromstring(re.sub(rb"<!DOCTYPE[^>]*>", b"", output))
+    pages = []
+    for page in root.iter("{http://www.w3.org/1999/xhtml}page"):
+        pages.append([(word.text, *(float(word.get(k)) for k in ("xMin", "yMin", "xMax", "yMax")))
+                      for word in page.iter("{http://www.w3.org/1999/xhtml}word")])
+    return pages
+
+
+# --- the checks --------------------------------------------------------------------------
+
+class Checker:
+    def __init__(self):
+        self.failures = []
+
+    def equal(self, what, actual, expected):
+        if actual != expected:
+            self.failures.append(f"{what}: {actual!r}, expected {expected!r}")
+
+    def near(self, what, actual, expected, tolerance):
+        if (actual is None) != (expected is None) or (actual is not None and abs(actual - expected) > tolerance):
+            self.failures.append(f"{what}: {actual}, expected {expected}")
+
+
+def check_document(check, name, document, pages, templates):
+    read = document.pages()
+    check.equal(f"{name}: pages in the body", len(read), len(pages))
+    for number, ((master, blocks), page) in enumerate(zip(read, pages), start=1):
+        where = f"{name} page {number}"
+        size, head, texts, date = page
+        check.equal(f"{where}: blocks", [b.tag == q("table:table") for b in blocks], [False] * 3 + [True, False])
+        if len(blocks) != 5:
+            continue
+        check.equal(f"{where}: title", paragraph_text(blocks[0]), TITLE)
+        check.equal(f"{where}: line below the title", paragraph_text(blocks[1]), "")
+        check.equal(f"{where}: heading", paragraph_text(blocks[2]), head)
+        check.equal(f"{where}: date line", paragraph_text(blocks[4]), date)
+        table = blocks[3]
+        problem_cells = [cell for row in rows(table)[0::2] for cell in cells(row)]
+        check.equal(f"{where}: cell texts", [paragraph_text(c) for c in problem_cells], texts)
+        template, (_, template_blocks) = templates[size], templates[size].pages()[0]
+        check.equal(f"{where}: answer space",
+                    [[cell_shape(c) for c in cells(row)] for row in rows(table)[1::2]],
+                    [[cell_shape(c) for c in cells(row)] for row in rows(template_blocks[3])[1::2]])
+        expected = geometry(template, templates[size].pages()[0][0], template_blocks[3])
+        actual = geometry(document, master, table)
+        check.equal(f"{where}: geometry measured", sorted(actual), sorted(expected))
+        for key, value in expected.items():
+            check.near(f"{where}: {key} (twips)", actual.get(key), value, TOLERANCE)
+
+
+def check_printed(check, name, pdf, filled_pdfs):
+    check.equal(f"{name}: PDF pages", pdf_page_count(pdf), len(filled_pdfs))
+    for number, (page, filled) in enumerate(zip(pdf_words(pdf), filled_pdfs), start=1):
+        where = f"{name} page {number}"
+        check.equal(f"{where}: filled template pages", pdf_page_count(filled), 1)
+        expected = pdf_words(filled)[0]
+        check.equal(f"{where}: printed words", [w[0] for w in page], [w[0] for w in expected])
+        for word, expected_word in zip(page, expected):
+            for axis, actual, wanted in zip(("x", "y", "right", "bottom"), word[1:], expected_word[1:]):
+                check.near(f"{where}: {word[0]!r} {axis} (pt)", actual, wanted, POSITION_TOLERANCE)
+
+
+def main():
+    if len(sys.argv) not in (3, 4):
+        sys.exit(__doc__.strip().split("\n\n")[-1])
+    helper, template_dir = sys.argv[1], sys.argv[2]
+    soffice = shutil.which("soffice")
+    if soffice is None or shutil.which("pdftotext") is None or shutil.which("pdfinfo") is None:
+        print("soffice or poppler-utils not found: skipping the .docx read-back")
+        return SKIP
+    check = Checker()
+    with tempfile.TemporaryDirectory() as work:
+        out = os.path.join(work, "out")
+        os.makedirs(out)
+        documents = {"sheets": SHEETS, "class_set": CLASS_SET}
+        for stem, pages in documents.items():
+            write_docx(helper, pages, os.path.join(work, f"{stem}.docx"))
+        templates = [os.path.join(template_dir, TEMPLATES[size]) for size in TEMPLATES]
+        convert(soffice, "odt", [os.path.join(work, f"{s}.docx") for s in documents] + templates, out, work)
+        template_odts = {size: os.path.join(out, os.path.splitext(TEMPLATES[size])[0] + ".odt") for size in TEMPLATES}
+        filled = {}
+        for stem, pages in documents.items():
+            for number, page in enumerate(pages, start=1):
+                path = os.path.join(work, f"filled_{stem}_{number}.odt")
+                fill_template(template_odts[page[0]], page, path)
+                filled.setdefault(stem, []).append(path)
+        convert(soffice, "pdf", [os.path.join(work, f"{s}.docx") for s in documents] +
+                [p for paths in filled.values() for p in paths], out, work)
+
+        read_templates = {size: OdtDocument(path) for size, path in template_odts.items()}
+        for stem, pages in documents.items():
+            check_document(check, stem, OdtDocument(os.path.join(out, f"{stem}.odt")), pages, read_templates)
+            pdf_of = lambda path: os.path.join(out, os.path.splitext(os.path.basename(path))[0] + ".pdf")
+            check_printed(check, stem, os.path.join(out, f"{stem}.pdf"), [pdf_of(p) for p in filled[stem]])
+        if len(sys.argv) == 4:
+            shutil.copytree(work, sys.argv[3], dirs_exist_ok=True, ignore=shutil.ignore_patterns("profile", "cache"))
+    for failure in check.failures:
+        print(failure)
+    print(f"{'ok' if not check.failures else f'{len(check.failures)} difference(s)'}: "
+          f"{len(SHEETS)} sheets and a class set of {len(CLASS_SET)} pages read back")
+    return 1 if check.failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

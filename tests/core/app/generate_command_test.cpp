@@ -71,7 +71,7 @@ TEST_F(GenerateCommandTest, EveryKindOnEverySheetSizeFillsTheProblemCellsInReadi
         const int column = (p - 1) % columns + 1;
         const auto cell = document.Cell(row, column);
         ASSERT_EQ(cell.size(), 1u);
-        EXPECT_EQ(cell[0]->text, expected[p - 1]) << where << " p=" << p;
+        EXPECT_EQ(cell[0]->text, expected.at(static_cast<std::size_t>(p - 1))) << where << " p=" << p;
         ASSERT_EQ(cell[0]->typed.size(), 1u);
         EXPECT_EQ(cell[0]->typed[0].size, 12.0f) << where << " p=" << p;
       }

@@ -44,7 +44,7 @@ TEST(SheetProperties, HoldForThousandsOfRandomFormStates) {
     settings.to = bounds[random() % std::size(bounds)];
     settings.decimalsOn = random() % 2 == 0;
     settings.places = places[random() % std::size(places)];
-    const std::string violation = CheckSheet(settings, MakeSheet(settings, random()));
+    const std::string violation = CheckSheet(settings, MakeSheet(settings, static_cast<std::uint32_t>(random())));
     ASSERT_EQ(violation, "") << KindInfo(settings.kind).box << " N=" << settings.sheetSize
                              << " from=\"" << settings.from << "\" to=\"" << settings.to
                              << "\" places=\"" << settings.places

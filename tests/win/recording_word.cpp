@@ -117,7 +117,7 @@ class RecordingObject final : public IDispatch {
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
                                    VARIANT* result, EXCEPINFO* exception, UINT*) override {
     RecordedCall call;
-    call.object = kRoleNames[static_cast<int>(role_)];
+    call.object = kRoleNames[static_cast<std::size_t>(role_)];
     call.member = NameOf(id);
     call.flags = flags;
     for (UINT i = parameters->cArgs; i > 0; --i) {

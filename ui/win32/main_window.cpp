@@ -4,15 +4,15 @@
 #include <shellapi.h>
 
 #include "core/app/clock_text.hpp"
-#include "core/base/form_names.hpp"
 #include "core/app/form_table.hpp"
+#include "core/app/generate_command.hpp"
 #include "core/app/kind_selection.hpp"
+#include "core/base/form_names.hpp"
+#include "system/win32/utf16.hpp"
 #include "ui/win32/banner_picture.hpp"
 #include "ui/win32/control_ids.hpp"
 #include "ui/win32/generate_button.hpp"
 #include "ui/win32/resource_ids.h"
-#include "core/app/generate_command.hpp"
-#include "system/win32/utf16.hpp"
 
 namespace kalkora::win32 {
 namespace {
@@ -178,7 +178,8 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_));
         break;
       case ControlKind::EditBox:
-        if (item.maxLength > 0) SendMessageW(control, EM_SETLIMITTEXT, item.maxLength, 0);
+        if (item.maxLength > 0)
+          SendMessageW(control, EM_SETLIMITTEXT, static_cast<WPARAM>(item.maxLength), 0);
         if (item.filter != InputFilter::Any) {
           SetWindowSubclass(control, FilteredEditProc, kFilterSubclassId,
                             static_cast<DWORD_PTR>(item.filter));
@@ -208,7 +209,9 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         int edges[2] = {form.panels[0].width, form.panels[0].width + form.panels[1].width};
         SendMessageW(control, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
         controls_.SetStatusBar(control);
-        for (int i = 0; i < 2; ++i) controls_.SetPanelText(i, form.panels[i].initialText);
+        for (int i = 0; i < 2; ++i) {
+          controls_.SetPanelText(i, form.panels[static_cast<std::size_t>(i)].initialText);
+        }
         break;
       }
       case ControlKind::HyperlinkLabel:

@@ -3,11 +3,11 @@
 #include <random>
 
 #include "core/base/form_names.hpp"
+#include "core/generate/sheet_loop.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/sheet_invariants.hpp"
-#include "core/generate/sheet_loop.hpp"
 
 namespace kalkora {
 namespace {
@@ -44,7 +44,8 @@ TEST(SheetProperties, HoldForThousandsOfRandomFormStates) {
     settings.to = bounds[random() % std::size(bounds)];
     settings.decimalsOn = random() % 2 == 0;
     settings.places = places[random() % std::size(places)];
-    const std::string violation = CheckSheet(settings, MakeSheet(settings, static_cast<std::uint32_t>(random())));
+    const std::string violation = CheckSheet(
+        settings, MakeSheet(settings, static_cast<std::uint32_t>(random() % 4294967296ULL)));
     ASSERT_EQ(violation, "") << KindInfo(settings.kind).box << " N=" << settings.sheetSize
                              << " from=\"" << settings.from << "\" to=\"" << settings.to
                              << "\" places=\"" << settings.places

@@ -29,7 +29,7 @@ class MemoryControls : public Controls {
   // Ticks exactly one kind box, as a click on an unticked box would.
   void ChooseKind(std::string_view box);
 
-  const std::string& Panel(int index) const { return panels_.at(index); }
+  const std::string& Panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
   int TextReads(std::string_view name) const;
 
  private:

@@ -85,6 +85,12 @@ struct UnoDocumentConverter::Office {
     ::kill(*pid, SIGKILL);
     ::waitpid(*pid, nullptr, 0);
     pid.reset();
+    // A killed office leaves its pipe's socket behind, where the UNO runtime makes them.
+    std::error_code ignored;
+    for (const char* base : {"/tmp", "/var/tmp"}) {
+      std::filesystem::remove(
+          std::string(base) + "/OSL_PIPE_" + std::to_string(::getuid()) + "_" + pipeName, ignored);
+    }
   }
   bool StartAndConnect(const OfficeLaunch& launch, Clock::time_point deadline,
                        Reference<css::uno::XComponentContext>& context);

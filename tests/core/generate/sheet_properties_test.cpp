@@ -25,9 +25,9 @@ std::vector<std::string> MakeSheet(const SheetSettings& settings, std::uint32_t 
   FakeClock clock;
   clock.tick = firstTick;
   ProgramState state;
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  RunSheetLoop(context, settings.sheetSize, writer);
+  RunSheetLoop(context, clock, settings.sheetSize, writer);
   return writer.texts;
 }
 

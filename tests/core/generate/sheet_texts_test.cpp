@@ -26,8 +26,8 @@ const char* const kKindNames[kKindCount] = {
     "MulDivMixed", "FourOpMixed", "ChainAddition",  "ChainAddSub", "Fraction"};
 
 std::string_view BoxOf(const std::string& kindName) {
-  for (int i = 0; i < kKindCount; ++i) {
-    if (kindName == kKindNames[i]) return kExerciseKinds.at(static_cast<std::size_t>(i)).box;
+  for (std::size_t i = 0; i < kExerciseKinds.size(); ++i) {
+    if (kindName == kKindNames[i]) return kExerciseKinds[i].box;
   }
   throw std::invalid_argument(kindName);
 }
@@ -49,9 +49,9 @@ std::vector<std::string> SheetTexts(const std::string& kind, int sheetSize,
   FakeClock clock;
   clock.tick = 5000;
   ProgramState state;
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  EXPECT_TRUE(RunSheetLoop(context, sheetSize, writer));
+  EXPECT_TRUE(RunSheetLoop(context, clock, sheetSize, writer));
   return writer.texts;
 }
 
@@ -134,9 +134,9 @@ TEST(SheetLoop, TwoTickedKindsUseTheFirstInTheFixedOrder) {
   controls.WriteState(form::选择框4, 1);  // 除法 comes before 分数
   FakeClock clock;
   ProgramState state;
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  RunSheetLoop(context, 18, writer);
+  RunSheetLoop(context, clock, 18, writer);
   for (const std::string& text : writer.texts) EXPECT_NE(text.find(" ÷ "), std::string::npos);
 }
 
@@ -145,9 +145,9 @@ TEST(SheetLoop, WithoutATickedKindNothingIsWrittenButTheCellsStillAdvance) {
   controls.WriteState(form::选择框1, 0);
   FakeClock clock;
   ProgramState state;
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  EXPECT_TRUE(RunSheetLoop(context, 18, writer));
+  EXPECT_TRUE(RunSheetLoop(context, clock, 18, writer));
   EXPECT_TRUE(writer.texts.empty());
   EXPECT_EQ(writer.advances.size(), 17u);
 }

@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Sheets, WholeSheet,
                          ::testing::Values(SheetCase{"Division24", form::选择框4, form::单选框2},
                                            SheetCase{"Addition18", form::选择框1, form::单选框1},
                                            SheetCase{"Fraction30", form::选择框10, form::单选框3}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& each) { return std::string(each.param.name); });
 
 TEST_F(ComWordProcessorTest, PassesArgumentsWithTheirAutomationTypes) {
   com::ComWordProcessor word(Recording());
@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Members, FailingWord,
                                            FailureCase{"Selection", kWordStoppedMidRun, false},
                                            FailureCase{"TypeText", kWordStoppedMidRun, true},
                                            FailureCase{"Size", kWordStoppedMidRun, true}),
-                         [](const auto& info) { return std::string(info.param.failingMember); });
+                         [](const auto& each) { return std::string(each.param.failingMember); });
 
 TEST_F(ComWordProcessorTest, WithoutAnApplicationEveryOperationFails) {
   com::ComWordProcessor word([](com::DispatchRef&) { return REGDB_E_CLASSNOTREG; });

@@ -1,5 +1,6 @@
 #include "ui/qt/batch_run.hpp"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
@@ -41,22 +42,50 @@ int RandomSheetCode() {
   return QRandomGenerator::global()->bounded(kFirstSheetCode, kLastSheetCode + 1);
 }
 
+// The wait cursor while the files are written, which cannot be cancelled.
+class WritingCursor {
+ public:
+  void Show() {
+    if (!shown_) QApplication::setOverrideCursor(Qt::WaitCursor);
+    shown_ = true;
+  }
+  ~WritingCursor() {
+    if (shown_) QApplication::restoreOverrideCursor();
+  }
+
+ private:
+  bool shown_ = false;
+};
+
 BatchResult WriteWithProgress(QWidget& window, BatchRunParts& parts, const BatchChoice& choice,
                               const LocalDateTime& date) {
   const BatchRequest request{choice.sheets, choice.firstCode, choice.answers, date,
                              ToUtf8(choice.path)};
   const bool pdf = FormatOfPath(request.outputPath) == DocumentFormat::Pdf;
-  // The conversion to PDF is one more step after the last sheet.
+  // Each sheet is a step, and writing the files (converting them, for a PDF) the last one.
   QProgressDialog progress(QStringLiteral("正在生成题卡…"), QStringLiteral("取消"), 0,
-                           choice.sheets + (pdf ? 1 : 0), &window);
+                           choice.sheets + 1, &window);
   progress.setWindowTitle(QString::fromUtf8(kBatchCaption));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
   progress.setValue(0);
+  WritingCursor cursor;
   const auto onProgress = [&](int done, int total) {
     progress.setValue(done);
-    if (pdf && done == total) progress.setLabelText(QStringLiteral("正在转换为 PDF…"));
-    return !progress.wasCanceled();
+    if (progress.wasCanceled()) return false;
+    if (done == total) {
+      progress.setLabelText(pdf ? QStringLiteral("正在转换为 PDF…")
+                                : QStringLiteral("正在写入文件…"));
+      progress.setCancelButton(nullptr);
+      cursor.Show();
+      if (pdf) {
+        // The office takes seconds to convert: the user sees what the window waits for. The
+        // shown dialog is modal, so the events let in here cannot reach the window.
+        progress.show();
+        QCoreApplication::processEvents();
+      }
+    }
+    return true;
   };
   return RunBatch(parts.controls, request, parts.converter, onProgress, RandomSheetCode);
 }

@@ -10,6 +10,7 @@
 
 #include "core/app/batch_messages.hpp"
 #include "core/base/form_names.hpp"
+#include "fakes/fake_document_converter.hpp"
 #include "modal_answers.hpp"
 #include "ui/qt/batch_dialog.hpp"
 #include "ui/qt/batch_file.hpp"
@@ -182,6 +183,47 @@ TEST_F(BatchDialogTest, APdfWithoutAnOfficeIsOfferedAsAWordDocument) {
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(FilesInFolder(), QStringList{"三班.docx"});
   EXPECT_EQ(Panel1(), "已生成 2 份题卡");
+}
+
+// With an office, the sheets and their key are converted to PDF; when the office fails, no
+// file is left and the Word document is offered instead.
+TEST_F(BatchDialogTest, APdfComesFromTheOfficeOrNotAtAll) {
+  for (const auto behaviour :
+       {FakeDocumentConverter::Behaviour::Convert, FakeDocumentConverter::Behaviour::Fail}) {
+    const bool converts = behaviour == FakeDocumentConverter::Behaviour::Convert;
+    SCOPED_TRACE(converts ? "converts" : "fails");
+    for (const QString& name : FilesInFolder()) QFile::remove(InFolder(name));
+    opened.opened.clear();
+    FakeDocumentConverter office;
+    office.behaviour = behaviour;
+    window = qt::MainWindow::Create({state, clock, messages, {word, locator, store}, &office});
+    ASSERT_TRUE(window);
+    window->show();
+    QString offer;
+    ModalAnswers answers;
+    answers.Then<qt::BatchDialog>([&](auto& dialog) {
+      Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(1);
+      Ask(dialog, 2, InFolder("三班.pdf"));
+    });
+    if (!converts) {
+      answers.Then<QMessageBox>([&](QMessageBox& box) {
+        offer = box.text();
+        box.button(QMessageBox::No)->click();
+      });
+    }
+    answers.Run([&] { OpenBatch(); });
+    EXPECT_TRUE(messages.shown.empty());
+    if (converts) {
+      EXPECT_EQ(office.calls.size(), 2u);
+      EXPECT_EQ(FilesInFolder(), (QStringList{"三班-答案.pdf", "三班.pdf"}));
+      EXPECT_EQ(Panel1(), "已生成 2 份题卡");
+      EXPECT_EQ(opened.opened.size(), 2);
+    } else {
+      EXPECT_TRUE(offer.contains("PDF")) << offer.toStdString();
+      EXPECT_TRUE(FilesInFolder().isEmpty());
+      EXPECT_TRUE(opened.opened.empty());
+    }
+  }
 }
 
 TEST(BatchFile, TheExtensionFollowsTheFormat) {

@@ -1,10 +1,8 @@
 #include "ui/qt/batch_run.hpp"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QRandomGenerator>
 #include <QUrl>
 
@@ -15,6 +13,7 @@
 #include "core/base/form_names.hpp"
 #include "core/generate/sheet.hpp"
 #include "core/generate/validate_settings.hpp"
+#include "ui/qt/background_batch.hpp"
 #include "ui/qt/batch_dialog.hpp"
 #include "ui/qt/batch_file.hpp"
 #include "ui/qt/qt_message_box.hpp"
@@ -42,52 +41,11 @@ int RandomSheetCode() {
   return QRandomGenerator::global()->bounded(kFirstSheetCode, kLastSheetCode + 1);
 }
 
-// The wait cursor while the files are written, which cannot be cancelled.
-class WritingCursor {
- public:
-  void Show() {
-    if (!shown_) QApplication::setOverrideCursor(Qt::WaitCursor);
-    shown_ = true;
-  }
-  ~WritingCursor() {
-    if (shown_) QApplication::restoreOverrideCursor();
-  }
-
- private:
-  bool shown_ = false;
-};
-
 BatchResult WriteWithProgress(QWidget& window, BatchRunParts& parts, const BatchChoice& choice,
                               const LocalDateTime& date) {
   const BatchRequest request{choice.sheets, choice.firstCode, choice.answers, date,
                              ToUtf8(choice.path)};
-  const bool pdf = FormatOfPath(request.outputPath) == DocumentFormat::Pdf;
-  // Each sheet is a step, and writing the files (converting them, for a PDF) the last one.
-  QProgressDialog progress(QStringLiteral("正在生成题卡…"), QStringLiteral("取消"), 0,
-                           choice.sheets + 1, &window);
-  progress.setWindowTitle(QString::fromUtf8(kBatchCaption));
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(500);
-  progress.setValue(0);
-  WritingCursor cursor;
-  const auto onProgress = [&](int done, int total) {
-    progress.setValue(done);
-    if (progress.wasCanceled()) return false;
-    if (done == total) {
-      progress.setLabelText(pdf ? QStringLiteral("正在转换为 PDF…")
-                                : QStringLiteral("正在写入文件…"));
-      progress.setCancelButton(nullptr);
-      cursor.Show();
-      if (pdf) {
-        // The office takes seconds to convert: the user sees what the window waits for. The
-        // shown dialog is modal, so the events let in here cannot reach the window.
-        progress.show();
-        QCoreApplication::processEvents();
-      }
-    }
-    return true;
-  };
-  return RunBatch(parts.controls, request, parts.converter, onProgress, RandomSheetCode);
+  return WriteInBackground(window, parts.controls, request, parts.converter, RandomSheetCode);
 }
 
 // Offers the set as a Word document when no office can make the PDF; true when taken.

@@ -136,7 +136,11 @@ void MainWindow::Generate() {
 }
 
 void MainWindow::GenerateBatch() {
+  // One set at a time: the window stays live while a set is written.
+  if (batchRunning_) return;
+  batchRunning_ = true;
   RunBatchFromWindow(*this, {controls_, parts_.clock, parts_.messages, parts_.converter});
+  batchRunning_ = false;
 }
 
 }  // namespace kalkora::qt

@@ -47,6 +47,7 @@ class MainWindow : public QWidget {
   WindowParts parts_;
   QWidget* formArea_;
   QtControls controls_;
+  bool batchRunning_ = false;
 };
 
 }  // namespace kalkora::qt

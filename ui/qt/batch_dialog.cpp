@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +34,7 @@ BatchDialog::BatchDialog(const QString& settings, const QString& folder, const L
                          MessageBox& messages, QWidget* parent)
     : QDialog(parent),
       folder_(folder),
+      defaultName_(QFileInfo(DefaultBatchPath(folder, date)).fileName()),
       messages_(messages),
       sheets_(Named(new QSpinBox(this), batch_field::kSheets)),
       answers_(Named(new QCheckBox(QStringLiteral("同时生成答案"), this), batch_field::kAnswers)),
@@ -86,7 +88,11 @@ DocumentFormat BatchDialog::Format() const {
 QString BatchDialog::AbsolutePath() const {
   const QString typed = file_->text().trimmed();
   if (typed.isEmpty()) return typed;
-  return QDir::cleanPath(QDir(folder_).absoluteFilePath(WithFormatExtension(typed, Format())));
+  const QString path = QDir::cleanPath(QDir(folder_).absoluteFilePath(typed));
+  // A folder gets the default file name inside it.
+  if (QFileInfo(path).isDir())
+    return QDir(path).filePath(WithFormatExtension(defaultName_, Format()));
+  return WithFormatExtension(path, Format());
 }
 
 BatchChoice BatchDialog::choice() const {
@@ -108,6 +114,7 @@ void BatchDialog::Browse() {
 }
 
 void BatchDialog::accept() {
+  sheets_->interpretText();  // a number still being typed counts, within the range
   const BatchChoice chosen = choice();
   if (chosen.path.isEmpty()) {
     messages_.Show(kNoBatchFile);

@@ -40,7 +40,7 @@ inline const UserMessage kNoBatchFile{"请选择要保存的文件。", kBatchCa
 class BatchDialog : public QDialog {
  public:
   // `settings` describes the form's settings the set is made from; a relative file name is
-  // taken inside `folder`, where the default file lies.
+  // taken inside `folder`, where the default file lies, and a folder gets the default name.
   BatchDialog(const QString& settings, const QString& folder, const LocalDateTime& date,
               MessageBox& messages, QWidget* parent);
 
@@ -54,6 +54,7 @@ class BatchDialog : public QDialog {
   void Browse();
 
   QString folder_;
+  QString defaultName_;
   MessageBox& messages_;
   QSpinBox* sheets_;
   QCheckBox* answers_;

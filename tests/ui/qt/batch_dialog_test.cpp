@@ -82,6 +82,33 @@ TEST_F(BatchDialogTest, OpensWithOneSheetItsKeyAWordFileInTheDocumentsFolderAndA
   EXPECT_TRUE(opened.opened.empty());
 }
 
+// What the user types in the file box becomes a whole path with the format's extension.
+TEST_F(BatchDialogTest, TheFileBoxTakesANameAFolderOrAPath) {
+  const QDir documents(qt::DocumentsFolder());
+  struct Case {
+    QString typed;
+    int format;
+    QString expected;
+  };
+  const std::vector<Case> cases = {
+      {"三班", 0, documents.filePath("三班.docx")},
+      {"作业/三班.docx", 1, documents.filePath("作业/三班.pdf")},
+      {folder.path(), 0, InFolder("口算题卡-2026-12-08.docx")},
+      {folder.path() + "/", 1, InFolder("口算题卡-2026-12-08.pdf")},
+      {" " + InFolder("a.DOCX") + " ", 0, InFolder("a.docx")},
+  };
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        for (const Case& c : cases) {
+          Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(c.format);
+          Field<QLineEdit>(dialog, field::kFile).setText(c.typed);
+          EXPECT_EQ(dialog.choice().path, c.expected) << c.typed.toStdString();
+        }
+        dialog.reject();
+      })
+      .Run([&] { OpenBatch(); });
+}
+
 TEST_F(BatchDialogTest, RefusedSettingsShowTheButtonsMessageAndNoDialog) {
   Click(form::选择框1);  // no kind ticked
   ModalAnswers().Run([&] { OpenBatch(); });

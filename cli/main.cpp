@@ -1,4 +1,5 @@
 // kalkora-sheets: a class set of worksheets, with answer keys, from the command line.
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <random>
@@ -9,6 +10,9 @@
 #include "core/base/system_clock.hpp"
 #include "core/generate/sheet.hpp"
 
+#ifndef _WIN32
+#include "cli/interruption.hpp"
+#endif
 #ifdef KALKORA_WITH_UNO
 #include "office/uno/uno_document_converter.hpp"
 #endif
@@ -17,12 +21,19 @@ namespace {
 
 using namespace kalkora;
 
-// The office that turns .docx into PDF, where this build has one.
-std::unique_ptr<DocumentConverter> OfficeConverter() {
+// The office that turns .docx into PDF, where this build has one, and how to stop it at once.
+struct Office {
+  std::unique_ptr<DocumentConverter> converter;
+  std::function<void()> abort = [] {};
+};
+
+Office OfficeConverter() {
 #ifdef KALKORA_WITH_UNO
-  return std::make_unique<uno::UnoDocumentConverter>();
+  auto converter = std::make_unique<uno::UnoDocumentConverter>();
+  uno::UnoDocumentConverter* const office = converter.get();
+  return {std::move(converter), [office] { office->Abort(); }};
 #else
-  return nullptr;
+  return {};
 #endif
 }
 
@@ -54,16 +65,30 @@ int main(int argc, char** argv) {
   SettingsControls settings;
   ApplySettings(parsed.options, settings);
   cli::ProgressLine progress(std::cerr);
-  const std::unique_ptr<DocumentConverter> office =
-      FormatOfPath(parsed.options.request.outputPath) == DocumentFormat::Pdf ? OfficeConverter()
-                                                                             : nullptr;
+  const Office office = FormatOfPath(parsed.options.request.outputPath) == DocumentFormat::Pdf
+                            ? OfficeConverter()
+                            : Office{};
   std::unique_ptr<cli::ReportingConverter> converter;
-  if (office) converter = std::make_unique<cli::ReportingConverter>(*office, progress);
+  if (office.converter) {
+    converter = std::make_unique<cli::ReportingConverter>(*office.converter, progress);
+  }
+#ifndef _WIN32
+  // Made before any thread of the office's runtime, so that none of them takes the signals.
+  const cli::Interruption interruption(office.abort);
+  const auto interrupted = [&interruption] { return interruption.Happened(); };
+#else
+  const auto interrupted = [] { return false; };
+#endif
 
   const BatchResult result = RunBatch(
       settings, parsed.options.request, converter.get(),
-      [&progress](int done, int total) { return progress.Update(done, total); }, RandomCode);
+      [&](int done, int total) { return !interrupted() && progress.Update(done, total); },
+      RandomCode);
   progress.Finish();
+  if (result.outcome != BatchOutcome::Written && interrupted()) {
+    std::cerr << "kalkora-sheets: 已中断，没有写入文件。\n";
+    return 130;
+  }
   switch (result.outcome) {
     case BatchOutcome::Written:
       break;

@@ -191,8 +191,13 @@ void UnoDocumentConverter::StopOffice() {
   office.WaitOrKill(Clock::now() + options_.stopLimit);
 }
 
+void UnoDocumentConverter::Abort() {
+  aborted_ = true;
+  office_->Kill();
+}
+
 bool UnoDocumentConverter::ConvertToPdf(const std::string& docxPath, const std::string& pdfPath) {
-  if (!docxPath.starts_with('/') || !pdfPath.starts_with('/')) return false;
+  if (aborted_ || !docxPath.starts_with('/') || !pdfPath.starts_with('/')) return false;
   Office& office = *office_;
   const Clock::time_point deadline = Clock::now() + options_.timeLimit;
   const Watchdog watchdog([&office] { office.Kill(); }, deadline);
@@ -220,6 +225,10 @@ bool UnoDocumentConverter::ConvertToPdf(const std::string& docxPath, const std::
         return false;
       }
       office.desktop = css::frame::Desktop::create(context);
+    }
+    if (aborted_) {
+      StopOffice();
+      return false;
     }
 
     const Reference<css::lang::XComponent> document = office.desktop->loadComponentFromURL(

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -39,12 +40,16 @@ class UnoDocumentConverter : public DocumentConverter {
   std::optional<pid_t> OfficePid();
   // Asks the office to end and waits for it (killing it after the stop limit).
   void StopOffice();
+  // From any thread: kills the office, so that a conversion under way fails at once, and
+  // fails every later one.
+  void Abort();
 
  private:
   struct Office;
 
   UnoConverterOptions options_;
   std::unique_ptr<Office> office_;
+  std::atomic<bool> aborted_{false};
 };
 
 }  // namespace kalkora::uno

@@ -4,17 +4,22 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 #include "core/app/batch_command.hpp"
 #include "core/base/form_names.hpp"
 #include "fakes/memory_controls.hpp"
 #include "office/uno/uno_word_processor.hpp"
+
+extern char** environ;
 
 namespace kalkora {
 namespace {
@@ -122,6 +127,39 @@ TEST_F(UnoDocumentConverterTest, AConversionThatOutlastsItsTimeLimitKillsTheOffi
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
   EXPECT_EQ(converter.OfficePid(), std::nullopt);
   EXPECT_FALSE(fs::exists(folder / "a.pdf"));
+}
+
+// The office of a kalkora-sheets process, found by the pipe name the program gives it.
+std::optional<pid_t> OfficeOf(pid_t program) {
+  const std::string pipe = "pipe,name=kalkora-convert-" + std::to_string(program) + "-";
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (Read(entry.path() / "cmdline").find(pipe) != std::string::npos) return std::stoi(name);
+  }
+  return std::nullopt;
+}
+
+TEST_F(UnoDocumentConverterTest, AnInterruptedProgramStopsItsOfficeAndLeavesNoFile) {
+  std::string program = KALKORA_SHEETS_PROGRAM;
+  std::string answers = "--answers";
+  std::string option = "--output";
+  std::string output = (folder / "set.pdf").string();
+  char* argv[] = {program.data(), answers.data(), option.data(), output.data(), nullptr};
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ), 0);
+  std::optional<pid_t> office;
+  for (int wait = 0; wait < 1200 && !office; ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    office = OfficeOf(pid);
+  }
+  ASSERT_TRUE(office) << "no office started";
+  ::kill(pid, SIGINT);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << status;
+  EXPECT_TRUE(Gone(*office));
+  EXPECT_TRUE(fs::is_empty(folder)) << "no PDF, no temporary .docx";
 }
 
 TEST_F(UnoDocumentConverterTest, AMissingDocumentFailsAndTheOfficeServesTheNextOne) {

@@ -73,6 +73,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorW(window.hwnd(), window.accelerators(), &message)) continue;
     if (IsDialogMessageW(window.hwnd(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

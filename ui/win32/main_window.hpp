@@ -34,6 +34,8 @@ class MainWindow {
   // Creates the window and its controls and runs the creation handler; false on failure.
   bool Create(HINSTANCE instance);
   HWND hwnd() const { return window_; }
+  // The menu's keyboard shortcuts, for the message loop.
+  HACCEL accelerators() const { return accelerators_; }
   Win32Controls& controls() { return controls_; }
 
  private:
@@ -42,6 +44,7 @@ class MainWindow {
   bool CreateControls(HINSTANCE instance);
   void StackControls();
   void OnCommand(int id, int notification);
+  bool OnMenuCommand(int id);
   void Generate();
 
   WindowParts parts_;
@@ -52,6 +55,7 @@ class MainWindow {
   HFONT linkFont_ = nullptr;
   HBITMAP banner_ = nullptr;
   HWND hyperlink_ = nullptr;
+  HACCEL accelerators_ = nullptr;
 };
 
 }  // namespace kalkora::win32

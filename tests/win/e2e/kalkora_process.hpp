@@ -35,6 +35,9 @@ class KalkoraProcess {
   void Click(std::string_view control);
   // A click that returns at once, for a control whose handler runs long.
   void ClickAndGoOn(std::string_view control);
+  // A menu command by its id, and a key pressed over the window; both return at once.
+  void Command(int id);
+  void PressKey(WORD virtualKey);
   bool IsChecked(std::string_view control);
   void SetText(std::string_view control, std::string_view text);
   std::string Text(std::string_view control);
@@ -49,6 +52,8 @@ class KalkoraProcess {
   std::optional<ShownBox> MessageBoxShowing();
   static void Dismiss(const ShownBox& box);
 
+  // The exit code once the process has ended within the time.
+  std::optional<DWORD> WaitForExit(std::chrono::milliseconds limit);
   // Closes the window and waits for the process; its exit code, or nothing if it had to be
   // ended by force.
   std::optional<DWORD> Close();

@@ -116,6 +116,7 @@ class RecordingObject final : public IDispatch {
 
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
                                    VARIANT* result, EXCEPINFO* exception, UINT*) override {
+    if (recorder_.RejectsNextCall()) return RPC_E_CALL_REJECTED;
     RecordedCall call;
     call.object = kRoleNames[static_cast<int>(role_)];
     call.member = NameOf(id);
@@ -203,6 +204,14 @@ std::vector<std::string> Recorder::Lines() {
 long Recorder::Outstanding() {
   std::lock_guard lock(mutex);
   return references;
+}
+
+bool Recorder::RejectsNextCall() {
+  std::lock_guard lock(mutex);
+  if (!rejectAll && rejectNext == 0) return false;
+  if (rejectNext > 0) --rejectNext;
+  ++rejected;
+  return true;
 }
 
 IDispatch* NewRecordingApplication(Recorder& recorder) {

@@ -32,9 +32,16 @@ struct Recorder {
   std::string hangMember;  // blocks until hangRelease is set
   HANDLE hangRelease = nullptr;
   std::function<void(const RecordedCall&)> onCall;  // e.g. appends the line to a file
+  // Busy-server rejections (RPC_E_CALL_REJECTED), which are not recorded as calls: the next
+  // rejectNext calls, or every call while rejectAll is set; `rejected` counts them.
+  int rejectNext = 0;
+  bool rejectAll = false;
+  int rejected = 0;
 
   std::vector<std::string> Lines();
   long Outstanding();
+  // Counts the call as rejected when a rejection is staged.
+  bool RejectsNextCall();
 };
 
 // A new Word-like Application object (one reference, owned by the caller) that records every

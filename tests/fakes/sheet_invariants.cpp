@@ -81,7 +81,7 @@ std::string CheckSheet(const SheetSettings& settings, const std::vector<std::str
   std::optional<std::string> staleSuffixes;
 
   for (int p = 1; p <= settings.sheetSize; ++p) {
-    const std::string& text = texts[p - 1];
+    const std::string& text = texts.at(static_cast<std::size_t>(p - 1));
     std::smatch m;
     if (IsTwoOperandKind(settings.kind)) {
       if (!std::regex_match(text, m, pair)) return Where(p, text) + "not a two-operand problem";

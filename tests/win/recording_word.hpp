@@ -37,6 +37,7 @@ struct Recorder {
   int rejectNext = 0;
   bool rejectAll = false;
   int rejected = 0;
+  int openDocuments = 0;  // what Documents.Count answers
 
   std::vector<std::string> Lines();
   long Outstanding();
@@ -45,8 +46,9 @@ struct Recorder {
 };
 
 // A new Word-like Application object (one reference, owned by the caller) that records every
-// call: Documents, Visible, Selection; Documents.add, Documents.Parent; Selection.MoveUp,
-// MoveDown, MoveRight, TypeText, Font; Font.Size.
+// call: Documents, Visible, Selection, Quit; Documents.add, Open, Count, Parent;
+// Selection.MoveUp, MoveDown, MoveRight, TypeText, Font; Font.Size; Document.
+// ExportAsFixedFormat, Close.
 IDispatch* NewRecordingApplication(Recorder& recorder);
 
 }  // namespace kalkora::testing

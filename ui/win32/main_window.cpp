@@ -9,6 +9,7 @@
 #include "core/app/kind_selection.hpp"
 #include "ui/win32/about_box.hpp"
 #include "ui/win32/banner_picture.hpp"
+#include "ui/win32/batch_run.hpp"
 #include "ui/win32/control_ids.hpp"
 #include "ui/win32/generate_button.hpp"
 #include "ui/win32/menu.hpp"
@@ -314,6 +315,11 @@ bool MainWindow::OnMenuCommand(int id) {
   switch (id) {
     case kMenuGenerate:
       Generate();
+      return true;
+    case kMenuBatch:
+      RunBatchFromWindow(
+          window_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
+          {controls_, parts_.clock, parts_.messages, converter_});
       return true;
     case kMenuQuit:
       PostMessageW(window_, WM_CLOSE, 0, 0);

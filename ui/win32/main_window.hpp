@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/base/clock.hpp"
+#include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
 #include "ui/win32/win32_controls.hpp"
@@ -34,6 +35,8 @@ class MainWindow {
   // Creates the window and its controls and runs the creation handler; false on failure.
   bool Create(HINSTANCE instance);
   HWND hwnd() const { return window_; }
+  // What turns a class set into a PDF; null (the default) when nothing can.
+  void UseConverter(DocumentConverter* converter) { converter_ = converter; }
   // The menu's keyboard shortcuts, for the message loop.
   HACCEL accelerators() const { return accelerators_; }
   Win32Controls& controls() { return controls_; }
@@ -56,6 +59,7 @@ class MainWindow {
   HBITMAP banner_ = nullptr;
   HWND hyperlink_ = nullptr;
   HACCEL accelerators_ = nullptr;
+  DocumentConverter* converter_ = nullptr;
 };
 
 }  // namespace kalkora::win32

@@ -152,6 +152,15 @@ std::optional<ShownBox> KalkoraProcess::MessageBoxShowing() {
   return shown;
 }
 
+HWND KalkoraProcess::WaitForWindow(const wchar_t* className, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  do {
+    if (HWND window = FindTopLevel(process_.dwProcessId, className)) return window;
+    std::this_thread::sleep_for(50ms);
+  } while (std::chrono::steady_clock::now() < end);
+  return nullptr;
+}
+
 std::optional<ShownBox> KalkoraProcess::WaitForMessageBox(std::chrono::milliseconds limit) {
   const auto end = std::chrono::steady_clock::now() + limit;
   do {
@@ -163,6 +172,10 @@ std::optional<ShownBox> KalkoraProcess::WaitForMessageBox(std::chrono::milliseco
 
 void KalkoraProcess::Dismiss(const ShownBox& box) {
   SendMessageW(GetDlgItem(box.window, IDOK), BM_CLICK, 0, 0);
+}
+
+void KalkoraProcess::Answer(const ShownBox& box, int button) {
+  PostMessageW(GetDlgItem(box.window, button), BM_CLICK, 0, 0);
 }
 
 std::optional<DWORD> KalkoraProcess::WaitForExit(std::chrono::milliseconds limit) {

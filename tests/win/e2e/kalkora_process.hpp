@@ -46,11 +46,15 @@ class KalkoraProcess {
   std::string PanelText(int index);
   std::vector<int> PanelEdges();
 
+  // A visible top-level window of the program with this window class, within the time.
+  HWND WaitForWindow(const wchar_t* className, std::chrono::milliseconds limit);
   // The first message box of the program that appears within the time.
   std::optional<ShownBox> WaitForMessageBox(std::chrono::milliseconds limit);
   // Any message box of the program showing now.
   std::optional<ShownBox> MessageBoxShowing();
   static void Dismiss(const ShownBox& box);
+  // Clicks one of the box's buttons (IDYES, IDNO, ...).
+  static void Answer(const ShownBox& box, int button);
 
   // The exit code once the process has ended within the time.
   std::optional<DWORD> WaitForExit(std::chrono::milliseconds limit);

@@ -59,7 +59,12 @@ BatchResult WriteDocuments(const std::vector<Document>& documents, DocumentForma
   std::vector<std::unique_ptr<PendingFile>> converted;  // the .docx behind each PDF
   std::error_code error;
   for (const Document& document : documents) {
-    const std::filesystem::path target = PathFromUtf8(document.path);
+    // Absolute, so that the converter (another process) finds the files wherever it runs.
+    const std::filesystem::path target =
+        std::filesystem::absolute(PathFromUtf8(document.path), error);
+    if (error) {
+      return Failure(BatchOutcome::NotWritten, NotWrittenMessage(document.path, error.message()));
+    }
     if (std::filesystem::is_directory(target, error)) {
       return Failure(BatchOutcome::NotWritten, NotWrittenMessage(document.path, "这是一个文件夹"));
     }

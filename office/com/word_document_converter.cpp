@@ -89,8 +89,12 @@ bool WordDocumentConverter::ConvertToPdf(const std::string& docxPath, const std:
 }
 
 bool WordIsRegistered() {
+  // COM for the look-up, on a thread that may have none yet.
+  const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   CLSID classId;
-  return SUCCEEDED(CLSIDFromProgID(L"Word.Application", &classId));
+  const bool registered = SUCCEEDED(CLSIDFromProgID(L"Word.Application", &classId));
+  if (SUCCEEDED(initialised)) CoUninitialize();
+  return registered;
 }
 
 }  // namespace kalkora::com

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/base/document_converter.hpp"
+#include "office/com/dispatch_call.hpp"
 #include "office/com/word_objects.hpp"
 
 namespace kalkora::com {
@@ -15,7 +16,8 @@ namespace kalkora::com {
 // ever) Word answers. A failed conversion leaves no file at the PDF's path.
 class WordDocumentConverter : public DocumentConverter {
  public:
-  WordDocumentConverter(ApplicationFactory factory, std::chrono::milliseconds callLimit);
+  WordDocumentConverter(ApplicationFactory factory,
+                        std::chrono::milliseconds callLimit = kOfficeRetryLimit);
 
   bool ConvertToPdf(const std::string& docxPath, const std::string& pdfPath) override;
 

@@ -2,8 +2,9 @@
 # msi-install.sh WINE_RUN PREFIX MSI WINDOW_CHECK BUILD_MSI WXS FILE...: installs the package
 # MSI with msiexec in a fresh Wine prefix over an older version of itself (built here from
 # WXS and the FILEs with BUILD_MSI), checks the installed files, the Start-menu shortcut, the
-# Add/Remove Programs entry and that the installed kalkora.exe shows its window; then removes
-# it and checks that nothing of it is left. The prefix's processes are stopped by its prefix.
+# Add/Remove Programs entry, that the installed kalkora.exe shows its window and that the
+# installed kalkora-sheets.exe runs; then removes it and checks that nothing of it is left.
+# The prefix's processes are stopped by its prefix.
 set -euo pipefail
 wine_run=$1 prefix=$2 msi=$3 window_check=$4 build_msi=$5 wxs=$6
 shift 6
@@ -51,6 +52,7 @@ win msiexec /i "$(windows_path "$msi")" /qn || fail "msiexec /i exited with $?"
 echo "both versions installed in $((($(date +%s%N) - started) / 1000000)) ms, the prefix's boot included"
 
 cmp "$installed/kalkora.exe" "${sources[0]}" || fail "kalkora.exe is not the built one"
+cmp "$installed/kalkora-sheets.exe" "${sources[1]}" || fail "kalkora-sheets.exe is not the built one"
 [ "$(shortcuts | wc -l)" -eq 1 ] || fail "expected one shortcut 口算题卡.lnk, found: $(shortcuts)"
 entry=$(uninstall_entry "$msi")
 [ "$(registry_value "$entry" DisplayVersion)" = "$version" ] || fail "no entry $entry with $version"
@@ -59,6 +61,9 @@ entry=$(uninstall_entry "$msi")
   fail "the older version's entry is still there"
 
 win "$window_check" 'C:\Program Files\Kalkora\kalkora.exe' || fail "the installed program showed no window"
+sheets_version=$(win 'C:\Program Files\Kalkora\kalkora-sheets.exe' --version | tr -d '\r')
+[[ "$sheets_version" == "kalkora-sheets ${version%.0}" ]] ||
+  fail "the installed kalkora-sheets.exe did not run: $sheets_version"
 
 win msiexec /x "$(windows_path "$msi")" /qn || fail "msiexec /x exited with $?"
 [ ! -e "$installed" ] || fail "left behind: $(find "$installed")"

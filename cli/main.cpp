@@ -10,11 +10,13 @@
 #include "core/base/system_clock.hpp"
 #include "core/generate/sheet.hpp"
 
-#ifndef _WIN32
 #include "cli/interruption.hpp"
-#endif
+#include "cli/windows_console.hpp"
 #ifdef KALKORA_WITH_UNO
 #include "office/uno/uno_document_converter.hpp"
+#endif
+#ifdef _WIN32
+#include "office/com/word_document_converter.hpp"
 #endif
 
 namespace {
@@ -32,6 +34,9 @@ Office OfficeConverter() {
   auto converter = std::make_unique<uno::UnoDocumentConverter>();
   uno::UnoDocumentConverter* const office = converter.get();
   return {std::move(converter), [office] { office->Abort(); }};
+#elif defined(_WIN32)
+  if (!com::WordIsRegistered()) return {};
+  return {std::make_unique<com::WordDocumentConverter>(com::CreateWordApplication)};
 #else
   return {};
 #endif
@@ -45,9 +50,10 @@ int RandomCode() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  [[maybe_unused]] const cli::ConsoleOutput console{};
   SystemClock clock;
   const ParsedCommandLine parsed =
-      ParseSheetsCommandLine(std::vector<std::string>(argv + 1, argv + argc), clock.Now());
+      ParseSheetsCommandLine(cli::CommandLineArguments(argc, argv), clock.Now());
   switch (parsed.action) {
     case CommandLineAction::Help:
       std::cout << SheetsHelp();
@@ -72,13 +78,9 @@ int main(int argc, char** argv) {
   if (office.converter) {
     converter = std::make_unique<cli::ReportingConverter>(*office.converter, progress);
   }
-#ifndef _WIN32
   // Made before any thread of the office's runtime, so that none of them takes the signals.
   const cli::Interruption interruption(office.abort);
   const auto interrupted = [&interruption] { return interruption.Happened(); };
-#else
-  const auto interrupted = [] { return false; };
-#endif
 
   const BatchResult result = RunBatch(
       settings, parsed.options.request, converter.get(),

@@ -228,5 +228,49 @@ TEST_F(ComWordProcessorTest, AbandonedCallFailsAtOnceAndTheNextConnectsAfresh) {
   CloseHandle(recorder.hangRelease);
 }
 
+// Word busy at the start of a run: the rejected calls are made again and the sheet is still
+// made, call for call.
+TEST_F(ComWordProcessorTest, CallsRejectedByABusyWordAreRetriedAndTheSheetIsMade) {
+  recorder.rejectNext = 5;
+  GenerateRun simulatedRun, comRun;
+  testing::SimulatedWordProcessor simulated;
+  simulatedRun.Generate(simulated);
+  com::ComWordProcessor word(Recording());
+  comRun.Generate(word);
+
+  EXPECT_TRUE(comRun.messages.shown.empty());
+  EXPECT_EQ(recorder.rejected, 5);
+  EXPECT_EQ(testing::OperationCalls(recorder.Lines()), testing::ExpectedWordCalls(simulated.calls));
+  word.ReleaseAll();
+  EXPECT_EQ(recorder.Outstanding(), 0);
+}
+
+// Word that stays busy from the first typed text on: the run ends with the mid-run message
+// within the time limit.
+TEST_F(ComWordProcessorTest, WordThatStaysBusyEndsTheRunWithinTheTimeLimit) {
+  recorder.onCall = [this](const testing::RecordedCall& call) {
+    if (call.member != "TypeText") return;
+    std::lock_guard lock(recorder.mutex);
+    recorder.rejectAll = true;
+  };
+  GenerateRun run;
+  com::ComWordProcessor com(Recording());
+  BoundedAutomation word(com, 300ms);
+  const auto started = std::chrono::steady_clock::now();
+  run.Generate(word);
+
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
+  ASSERT_EQ(run.messages.shown.size(), 1u);
+  EXPECT_EQ(run.messages.shown[0].text, kWordStoppedMidRun);
+  EXPECT_GT(recorder.rejected, 0);
+  {
+    std::lock_guard lock(recorder.mutex);
+    recorder.rejectAll = false;  // Word answers again: the abandoned call ends
+  }
+  word.ReleaseAll();
+  WaitUntilAllReleased();
+  EXPECT_EQ(recorder.Outstanding(), 0);
+}
+
 }  // namespace
 }  // namespace kalkora

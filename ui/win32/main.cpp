@@ -15,6 +15,7 @@
 #include "resources/template_bytes.hpp"
 #include "core/word/bounded_automation.hpp"
 #include "office/com/com_word_processor.hpp"
+#include "office/com/word_document_converter.hpp"
 #include "system/win32/local_app_data_template_store.hpp"
 #include "system/win32/registry_office_locator.hpp"
 
@@ -65,6 +66,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   kalkora::win32::LocalAppDataTemplateStore store({kalkora::TemplateBytes, kalkora::TemplateFileName});
 
   kalkora::win32::MainWindow window({state, clock, messages, automation, locator, store});
+  kalkora::com::WordDocumentConverter converter(kalkora::com::CreateWordApplication,
+                                                kOfficeCallLimit);
+  if (kalkora::com::WordIsRegistered()) window.UseConverter(&converter);
   if (!window.Create(instance)) {
     MessageBoxW(nullptr, L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n", L"错误",
                 MB_OK | MB_ICONERROR | MB_TASKMODAL);
@@ -73,6 +77,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorW(window.hwnd(), window.accelerators(), &message)) continue;
     if (IsDialogMessageW(window.hwnd(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -9,10 +9,14 @@
 #include "core/app/kind_selection.hpp"
 #include "core/base/form_names.hpp"
 #include "system/win32/utf16.hpp"
+#include "ui/win32/about_box.hpp"
 #include "ui/win32/banner_picture.hpp"
+#include "ui/win32/batch_run.hpp"
 #include "ui/win32/control_ids.hpp"
 #include "ui/win32/generate_button.hpp"
+#include "ui/win32/menu.hpp"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/window_placement.hpp"
 
 namespace kalkora::win32 {
 namespace {
@@ -99,6 +103,7 @@ NativeKind KindOf(const ControlSpec& item, bool firstOfRadioGroup) {
 
 MainWindow::~MainWindow() {
   if (window_) DestroyWindow(window_);
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(guiFont_), static_cast<HGDIOBJ>(buttonFont_),
                          static_cast<HGDIOBJ>(linkFont_), static_cast<HGDIOBJ>(banner_)}) {
     if (object) DeleteObject(object);
@@ -122,12 +127,15 @@ bool MainWindow::Create(HINSTANCE instance) {
   }
 
   const FormSpec& form = MainForm();
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - form.outerWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - form.outerHeight) / 2;
+  HMENU menu = CreateMainMenu();
   CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, ToUtf16(form.caption).c_str(),
-                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top,
-                  form.outerWidth, form.outerHeight, nullptr, nullptr, instance, this);
+                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                  CW_USEDEFAULT, form.outerWidth, form.outerHeight, nullptr, menu, instance, this);
+  if (!window_) DestroyMenu(menu);
   if (!window_ || !CreateControls(instance)) return false;
+  // The form keeps its client area under the menu bar: the window grows by the bar's height.
+  FitAndCentre(window_, form.clientWidth, form.clientHeight);
+  accelerators_ = CreateMenuAccelerators();
   SetTimer(window_, kClockTimerId, static_cast<UINT>(FindControl(form::时钟1)->period), nullptr);
   OnWindowCreated(parts_.state, parts_.clock);
   ShowWindow(window_, SW_SHOWNORMAL);
@@ -260,7 +268,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
 LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      if (!OnMenuCommand(LOWORD(wParam))) OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_TIMER:
       if (wParam == kClockTimerId) OnClockTick(controls_, parts_.clock);
@@ -304,6 +312,26 @@ void MainWindow::OnCommand(int id, int notification) {
     }
     return;
   }
+}
+
+bool MainWindow::OnMenuCommand(int id) {
+  switch (id) {
+    case kMenuGenerate:
+      Generate();
+      return true;
+    case kMenuBatch:
+      RunBatchFromWindow(
+          window_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
+          {controls_, parts_.clock, parts_.messages, converter_});
+      return true;
+    case kMenuQuit:
+      PostMessageW(window_, WM_CLOSE, 0, 0);
+      return true;
+    case kMenuAbout:
+      ShowAbout(window_);
+      return true;
+  }
+  return false;
 }
 
 // The run holds the UI thread from the click to its end, with the busy cursor.

@@ -49,7 +49,7 @@ class BatchCommandTest : public ::testing::Test {
         fs::temp_directory_path() / ("kalkora-batch-" + std::to_string(std::random_device{}()));
     fs::create_directories(folder);
     request.date = {2026, 12, 9, 8, 30, 0};
-    request.outputPath = Utf8FromPath(folder / "口算题卡.docx");
+    request.outputPath = Utf8FromPath(In("口算题卡.docx"));
   }
   void TearDown() override { fs::remove_all(folder); }
 
@@ -60,6 +60,8 @@ class BatchCommandTest : public ::testing::Test {
       return 654321;
     });
   }
+  // A file in the test folder; names are UTF-8, as the program's own paths are.
+  fs::path In(const std::string& name) const { return folder / PathFromUtf8(name); }
   std::set<std::string> Files() const {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -80,7 +82,7 @@ TEST_F(BatchCommandTest, WritesTheSheetsAndTheirKeyAsTwoDocumentsWithTheCodesOnT
   request.answers = true;
   const BatchResult result = Run();
   ASSERT_EQ(result.outcome, BatchOutcome::Written) << result.message.text;
-  const std::string key = Utf8FromPath(folder / "口算题卡-答案.docx");
+  const std::string key = Utf8FromPath(In("口算题卡-答案.docx"));
   EXPECT_EQ(result.files, (std::vector<std::string>{request.outputPath, key}));
   EXPECT_EQ(Files(), (std::set<std::string>{"口算题卡.docx", "口算题卡-答案.docx"}));
   const std::string sheets = DocumentXml(Read(PathFromUtf8(request.outputPath)));
@@ -106,7 +108,7 @@ TEST_F(BatchCommandTest, ReplacesAnExistingFileAndTakesARandomCodeWhenNoneIsGive
 
 TEST_F(BatchCommandTest, ConvertsEachDocumentThroughATemporaryDocxThatIsThenRemoved) {
   request.answers = true;
-  request.outputPath = Utf8FromPath(folder / "set.PDF");
+  request.outputPath = Utf8FromPath(In("set.PDF"));
   FakeDocumentConverter converter;
   const BatchResult result = Run(&converter);
   ASSERT_EQ(result.outcome, BatchOutcome::Written) << result.message.text;
@@ -117,13 +119,13 @@ TEST_F(BatchCommandTest, ConvertsEachDocumentThroughATemporaryDocxThatIsThenRemo
     EXPECT_EQ(PathFromUtf8(call.docxPath).extension(), ".docx");
     EXPECT_NE(DocumentXml(call.docxBytes).find("卷号 654321"), std::string::npos);
   }
-  EXPECT_EQ(Read(folder / "set.PDF"), "%PDF-" + converter.calls[0].docxBytes);
+  EXPECT_EQ(Read(In("set.PDF")), "%PDF-" + converter.calls[0].docxBytes);
 }
 
 // Whatever stops a run leaves the folder as it was: the older file untouched, nothing new,
 // no temporary file.
 TEST_F(BatchCommandTest, FailuresAndCancelLeaveNoFileBehind) {
-  std::ofstream(folder / "older.pdf") << "older";
+  std::ofstream(In("older.pdf")) << "older";
   request.answers = true;
   request.sheets = 5;
   const std::set<std::string> before = Files();
@@ -138,7 +140,7 @@ TEST_F(BatchCommandTest, FailuresAndCancelLeaveNoFileBehind) {
   EXPECT_EQ(calls, 2);
   EXPECT_EQ(Files(), before);
 
-  request.outputPath = Utf8FromPath(folder / "older.pdf");
+  request.outputPath = Utf8FromPath(In("older.pdf"));
   result = Run(nullptr);
   EXPECT_EQ(result.outcome, BatchOutcome::NoConverter);
   EXPECT_EQ(result.message, NoConverterMessage());
@@ -150,19 +152,19 @@ TEST_F(BatchCommandTest, FailuresAndCancelLeaveNoFileBehind) {
     EXPECT_EQ(result.outcome, BatchOutcome::NoConverter);
     EXPECT_EQ(result.message, ConversionFailedMessage(request.outputPath));
     EXPECT_EQ(Files(), before);
-    EXPECT_EQ(Read(folder / "older.pdf"), "older");
+    EXPECT_EQ(Read(In("older.pdf")), "older");
   }
 
-  fs::create_directory(folder / "older-答案.pdf");  // the key cannot replace a folder
+  fs::create_directory(In("older-答案.pdf"));  // the key cannot replace a folder
   FakeDocumentConverter converter;
   result = Run(&converter);
   EXPECT_EQ(result.outcome, BatchOutcome::NotWritten);
   EXPECT_TRUE(result.files.empty());
-  EXPECT_EQ(Read(folder / "older.pdf"), "older");
-  fs::remove(folder / "older-答案.pdf");
+  EXPECT_EQ(Read(In("older.pdf")), "older");
+  fs::remove(In("older-答案.pdf"));
 
-  std::ofstream(folder / "plain") << "a file, not a folder";
-  request.outputPath = Utf8FromPath(folder / "plain" / "set.docx");
+  std::ofstream(In("plain")) << "a file, not a folder";
+  request.outputPath = Utf8FromPath(In("plain") / "set.docx");
   result = Run();
   EXPECT_EQ(result.outcome, BatchOutcome::NotWritten);
   EXPECT_NE(result.message.text.find("plain"), std::string::npos) << result.message.text;
@@ -189,14 +191,14 @@ TEST_F(BatchCommandTest, RefusedSettingsAndUnusableRequestsWriteNothing) {
       {501, {}, "a.docx", {2026, 12, 9}, SheetCountMessage()},
       {1, 99999, "a.docx", {2026, 12, 9}, SheetCodeMessage()},
       {1, 1000000, "a.docx", {2026, 12, 9}, SheetCodeMessage()},
-      {1, {}, "a.txt", {2026, 12, 9}, FileTypeMessage(Utf8FromPath(folder / "a.txt"))},
-      {1, {}, "a", {2026, 12, 9}, FileTypeMessage(Utf8FromPath(folder / "a"))},
+      {1, {}, "a.txt", {2026, 12, 9}, FileTypeMessage(Utf8FromPath(In("a.txt")))},
+      {1, {}, "a", {2026, 12, 9}, FileTypeMessage(Utf8FromPath(In("a")))},
       {1, {}, "a.docx", {2026, 2, 30}, DateMessage()},
   };
   for (const auto& c : cases) {
     request.sheets = c.sheets;
     request.firstCode = c.code;
-    request.outputPath = Utf8FromPath(folder / c.file);
+    request.outputPath = Utf8FromPath(In(c.file));
     request.date = c.date;
     result = Run();
     EXPECT_EQ(result.outcome, BatchOutcome::UsageError) << c.file;
@@ -205,7 +207,7 @@ TEST_F(BatchCommandTest, RefusedSettingsAndUnusableRequestsWriteNothing) {
   settings.ClearGroup(form::单选框1);
   request = {};
   request.date = {2026, 12, 9};
-  request.outputPath = Utf8FromPath(folder / "a.docx");
+  request.outputPath = Utf8FromPath(In("a.docx"));
   EXPECT_EQ(Run().message, NoSheetSizeMessage());
   EXPECT_TRUE(Files().empty());
 }

@@ -8,11 +8,11 @@
 #include <chrono>
 #include <cstdio>
 
+#include "core/base/system_clock.hpp"
 #include "core/generate/program_state.hpp"
 #include "ui/qt/main_window.hpp"
 #include "ui/qt/qt_message_box.hpp"
 #include "ui/qt/unavailable_office.hpp"
-#include "core/base/system_clock.hpp"
 
 namespace {
 

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   testing::RecordingMessageBox messages;
   testing::FixedOfficeLocator locator("/usr/lib/libreoffice/program/");
   testing::FakeTemplateStore store;
-  RunGenerateCommand({controls, state, clock, messages, office, locator, store});
+  RunGenerateCommand({controls, state, clock, messages, {office, locator, store}});
   if (!messages.shown.empty()) return 0;  // refused settings make no sheet
 
   const testing::SimDocument& document = office.documents.at(0);

@@ -111,7 +111,7 @@ QString PictureResource(std::string_view fileName) {
 }
 
 bool BuildFormWidgets(QWidget& window, const FormSpec& form) {
-  window.setFont(FormFont());
+  window.setFont(FormFontOf(form.formFont));
   for (const ControlSpec& entry : form.controls) {
     if (entry.kind == ControlKind::WordApplication || entry.kind == ControlKind::WordDocuments) {
       continue;  // the office connection stands for them
@@ -127,12 +127,7 @@ bool BuildFormWidgets(QWidget& window, const FormSpec& form) {
     if (!widget) return false;
     widget->setObjectName(ToQString(entry.name));
     widget->setGeometry(ToQRect(entry.rect));
-    // A control placed wholly outside the client area (编辑框19) is never seen, so the
-    // keyboard must not reach it either.
-    const QRect inWindow(widget->mapTo(&window, QPoint(0, 0)), widget->size());
-    if (!inWindow.intersects({0, 0, form.clientWidth, form.clientHeight})) {
-      widget->setFocusPolicy(Qt::NoFocus);
-    }
+    if (entry.hidden) widget->hide();
   }
   return true;
 }

@@ -30,14 +30,16 @@ int main(int argc, char* argv[]) {
   BoundedAutomation automation(libreOffice, std::chrono::seconds(30));
   posix::LibreOfficeLocator locator;
   posix::PrivateTemplateStore store;
-  const qt::OfficeBackend office{automation, locator, store};
+  const OfficeParts office{automation, locator, store};
+  const std::optional<UserMessage> officeUnavailable;
 #else
   qt::UnavailableOffice unavailable;
-  const qt::OfficeBackend office = unavailable.Backend();
+  const OfficeParts office = unavailable.Parts();
+  const std::optional<UserMessage> officeUnavailable = qt::UnavailableOffice::Reason();
 #endif
 
   const std::unique_ptr<qt::MainWindow> window =
-      qt::MainWindow::Create({state, clock, messages, office});
+      qt::MainWindow::Create({state, clock, messages, office, officeUnavailable});
   if (!window) {
     qt::ShowWindowNotCreated();
     return -1;

@@ -8,15 +8,12 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
-#include <exception>
 
 #include "core/app/clock_text.hpp"
 #include "core/app/form_table.hpp"
 #include "core/app/kind_selection.hpp"
 #include "ui/qt/form_widgets.hpp"
 #include "ui/qt/qt_text.hpp"
-#include "core/app/generate_command.hpp"
-#include "core/word/office_messages.hpp"
 
 namespace kalkora::qt {
 namespace {
@@ -99,20 +96,12 @@ void MainWindow::CentreOnScreen() {
 }
 
 void MainWindow::Generate() {
-  OfficeBackend& office = parts_.office;
-  if (office.unavailable) {
-    parts_.messages.Show(*office.unavailable);
+  if (parts_.officeUnavailable) {
+    parts_.messages.Show(*parts_.officeUnavailable);
     return;
   }
   BusyCursor busy;
-  try {
-    RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, office.automation,
-                        office.locator, office.store});
-  } catch (const std::exception&) {
-    // An office edge that throws instead of reporting a failed call ends the run like one.
-    office.automation.ReleaseDocuments();
-    parts_.messages.Show(OfficeMessage(kWordStoppedMidRun));
-  }
+  RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
 }
 
 }  // namespace kalkora::qt

@@ -2,11 +2,12 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
+#include "core/app/generate_command.hpp"
 #include "core/base/clock.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
-#include "ui/qt/office_backend.hpp"
 #include "ui/qt/qt_controls.hpp"
 
 namespace kalkora::qt {
@@ -16,7 +17,9 @@ struct WindowParts {
   ProgramState& state;
   Clock& clock;
   MessageBox& messages;
-  OfficeBackend office;
+  OfficeParts office;
+  // Set when this build can drive no word processor: the button shows it instead of a run.
+  std::optional<UserMessage> officeUnavailable = std::nullopt;
 };
 
 // Kalkora's one window, made by walking the form table: fixed size, minimize and close boxes

@@ -4,32 +4,20 @@
 #include <shellapi.h>
 
 #include "core/app/clock_text.hpp"
-#include "core/base/form_names.hpp"
 #include "core/app/form_table.hpp"
 #include "core/app/kind_selection.hpp"
+#include "core/base/form_names.hpp"
+#include "system/win32/utf16.hpp"
 #include "ui/win32/banner_picture.hpp"
 #include "ui/win32/control_ids.hpp"
 #include "ui/win32/generate_button.hpp"
 #include "ui/win32/resource_ids.h"
-#include "core/app/generate_command.hpp"
-#include "system/win32/utf16.hpp"
 
 namespace kalkora::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KalkoraMainWindow";
 constexpr UINT_PTR kFilterSubclassId = 2;
-
-// A control's position in the window's client area: its own, plus its parents'.
-POINT ClientPosition(const ControlSpec& item) {
-  POINT position{item.rect.left, item.rect.top};
-  for (const ControlSpec* parent = FindControl(item.parent); parent;
-       parent = FindControl(parent->parent)) {
-    position.x += parent->rect.left;
-    position.y += parent->rect.top;
-  }
-  return position;
-}
 
 // Drops typed characters that the box's filter refuses.
 LRESULT CALLBACK FilteredEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -48,19 +36,19 @@ struct NativeKind {
   long extendedStyle;
 };
 
-// The form was laid out with the default GUI font of a Chinese system, 宋体 at 12 pixels
-// (Chinese characters 12, Latin characters and blanks 6 pixels wide): the edit boxes lie over
-// the blanks of the range label and the decimals caption. Where the default GUI font is
-// another (narrower) one, 宋体 is asked for by name so that those texts still fall into place.
-HFONT CreateFormFont() {
+// The form was laid out with the default GUI font of a Chinese system (the form table's form
+// font): the edit boxes lie over the blanks of the range label and the decimals caption. Where
+// the default GUI font is another (narrower) one, the form font is asked for by name so that
+// those texts still fall into place.
+HFONT CreateFormFont(const FontSpec& formFont) {
   LOGFONTW font{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
   if (font.lfCharSet != GB2312_CHARSET) {
     font = LOGFONTW{};
-    font.lfHeight = -12;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = GB2312_CHARSET;
-    wcscpy_s(font.lfFaceName, L"宋体");
+    font.lfHeight = -formFont.pixelHeight;
+    font.lfWeight = formFont.weight;
+    font.lfCharSet = formFont.gb2312Charset ? GB2312_CHARSET : DEFAULT_CHARSET;
+    wcscpy_s(font.lfFaceName, ToUtf16(formFont.family).c_str());
   }
   return CreateFontIndirectW(&font);
 }
@@ -137,7 +125,7 @@ bool MainWindow::Create(HINSTANCE instance) {
 
 bool MainWindow::CreateControls(HINSTANCE instance) {
   const FormSpec& form = MainForm();
-  guiFont_ = CreateFormFont();
+  guiFont_ = CreateFormFont(form.formFont);
   buttonFont_ =
       CreateFontW(-form.buttonFont.pixelHeight, 0, 0, 0, form.buttonFont.weight, FALSE, FALSE,
                   FALSE, form.buttonFont.gb2312Charset ? GB2312_CHARSET : DEFAULT_CHARSET,
@@ -158,15 +146,14 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
     const NativeKind native = KindOf(item, firstOfRadioGroup);
     if (!native.windowClass) continue;
 
-    // The hidden edit box holds the office's install path; the user never sees it.
-    const DWORD visible = item.name == form::编辑框19 ? 0 : WS_VISIBLE;
-    const POINT at = ClientPosition(item);
+    const DWORD visible = item.hidden ? 0 : WS_VISIBLE;
+    const Rect at = InClientArea(item);
     const std::wstring text =
         item.kind == ControlKind::PictureBox ? std::wstring() : ToUtf16(item.text);
     HWND control = CreateWindowExW(
         static_cast<DWORD>(native.extendedStyle), native.windowClass, text.c_str(),
-        WS_CHILD | WS_CLIPSIBLINGS | visible | static_cast<DWORD>(native.style), at.x, at.y,
-        item.rect.width, item.rect.height, window_,
+        WS_CHILD | WS_CLIPSIBLINGS | visible | static_cast<DWORD>(native.style), at.left, at.top,
+        at.width, at.height, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(item.name))), instance, nullptr);
     if (!control) return false;
     controls_.Add(item.name, control);
@@ -306,8 +293,7 @@ void MainWindow::OnCommand(int id, int notification) {
 // The run holds the UI thread from the click to its end, with the busy cursor.
 void MainWindow::Generate() {
   HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.automation,
-                      parts_.locator, parts_.store});
+  RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
   SetCursor(previous);
 }
 

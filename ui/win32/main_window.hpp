@@ -2,13 +2,11 @@
 
 #include <windows.h>
 
+#include "core/app/generate_command.hpp"
 #include "core/base/clock.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
 #include "ui/win32/win32_controls.hpp"
-#include "core/base/office_locator.hpp"
-#include "core/base/template_store.hpp"
-#include "core/base/word_automation.hpp"
 
 namespace kalkora::win32 {
 
@@ -17,9 +15,7 @@ struct WindowParts {
   ProgramState& state;
   Clock& clock;
   MessageBox& messages;
-  WordAutomation& automation;
-  OfficeLocator& locator;
-  TemplateStore& store;
+  OfficeParts office;
 };
 
 // The main window, built by walking the form table: every control a native control with its

@@ -131,7 +131,8 @@ TEST_F(GenerateButtonTest, AFullRunFillsTheSheetWithTheChosenKind) {
 
 TEST_F(GenerateButtonTest, ABuildWithoutAWordProcessorSaysSo) {
   qt::UnavailableOffice unavailable;
-  window = qt::MainWindow::Create({state, clock, messages, unavailable.Backend()});
+  window = qt::MainWindow::Create(
+      {state, clock, messages, unavailable.Parts(), qt::UnavailableOffice::Reason()});
   ASSERT_TRUE(window);
   window->show();
   Generate();

@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "core/base/form_names.hpp"
 #include "core/app/form_table.hpp"
+#include "core/base/form_names.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/status_panels.hpp"
 #include "window_fixture.hpp"
@@ -83,7 +83,7 @@ TEST_F(WindowTest, EveryControlStandsWhereTheFormPutsIt) {
     EXPECT_EQ(widget->geometry(), qt::ToQRect(entry.rect));
     QWidget* parent = widget->parentWidget();
     EXPECT_EQ(parent == window.get() ? QString() : parent->objectName(), ToQString(entry.parent));
-    EXPECT_TRUE(widget->isVisibleTo(window.get()));
+    EXPECT_EQ(widget->isVisibleTo(window.get()), !entry.hidden);
     EXPECT_TRUE(widget->isEnabled());
   }
 }
@@ -120,7 +120,8 @@ TEST_F(WindowTest, TheHiddenPathBoxLiesOutsideTheWindowAndTakesNoFocus) {
   auto* hidden = Find<QLineEdit>(form::编辑框19);
   const QPoint inWindow = hidden->mapTo(window.get(), QPoint(0, 0));
   EXPECT_GE(inWindow.x(), window->width());
-  EXPECT_EQ(hidden->focusPolicy(), Qt::NoFocus);
+  hidden->setFocus();
+  EXPECT_FALSE(hidden->hasFocus());
 }
 
 // Columns of a widget rendered on its own that hold dark (text) pixels.

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/base/form_names.hpp"
-#include "ui/win32/control_ids.hpp"
 #include "system/win32/utf16.hpp"
+#include "ui/win32/control_ids.hpp"
 
 namespace kalkora::testing {
 namespace {

@@ -7,8 +7,8 @@
 #include <regex>
 #include <thread>
 
-#include "core/base/form_names.hpp"
 #include "core/app/form_table.hpp"
+#include "core/base/form_names.hpp"
 #include "kalkora_process.hpp"
 #include "registry_setup.hpp"
 
@@ -36,17 +36,6 @@ const wchar_t* NativeClass(ControlKind kind) {
     default:
       return L"Button";
   }
-}
-
-// Where the table puts a control in the window's client area.
-RECT ExpectedRect(const ControlSpec& item) {
-  POINT at{item.rect.left, item.rect.top};
-  for (const ControlSpec* parent = FindControl(item.parent); parent;
-       parent = FindControl(parent->parent)) {
-    at.x += parent->rect.left;
-    at.y += parent->rect.top;
-  }
-  return {at.x, at.y, at.x + item.rect.width, at.y + item.rect.height};
 }
 
 class KalkoraWindowLayout : public ::testing::Test {
@@ -96,13 +85,13 @@ TEST_F(KalkoraWindowLayout, EveryControlOfTheTableIsThereAsANativeControl) {
     RECT placed{};
     GetWindowRect(control, &placed);
     MapWindowPoints(nullptr, program->Window(), reinterpret_cast<POINT*>(&placed), 2);
-    const RECT expected = ExpectedRect(item);
+    const Rect expected = InClientArea(item);
     EXPECT_EQ(placed.left, expected.left);
     EXPECT_EQ(placed.top, expected.top);
-    EXPECT_EQ(placed.right, expected.right);
-    EXPECT_EQ(placed.bottom, expected.bottom);
+    EXPECT_EQ(placed.right, expected.left + expected.width);
+    EXPECT_EQ(placed.bottom, expected.top + expected.height);
 
-    EXPECT_EQ(IsWindowVisible(control) != FALSE, item.name != form::编辑框19);
+    EXPECT_EQ(IsWindowVisible(control) != FALSE, !item.hidden);
     EXPECT_TRUE(IsWindowEnabled(control));
     if (item.kind != ControlKind::PictureBox && item.kind != ControlKind::StatusBar) {
       EXPECT_EQ(testing::WindowText(control), item.text);

@@ -11,18 +11,18 @@
 #include <thread>
 #include <vector>
 
+#include "core/app/generate_command.hpp"
 #include "core/base/date_text.hpp"
 #include "core/base/form_names.hpp"
 #include "core/base/system_clock.hpp"
+#include "core/word/office_messages.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/sheet_invariants.hpp"
 #include "fakes/simulated_word_processor.hpp"
-#include "core/app/generate_command.hpp"
 #include "kalkora_process.hpp"
 #include "registry_setup.hpp"
-#include "core/word/office_messages.hpp"
 #include "system/win32/utf16.hpp"
 #include "word_call_lines.hpp"
 
@@ -58,7 +58,7 @@ std::vector<std::string> ExpectedDivisionSheetCalls() {
   struct : TemplateStore {
     TemplateWrite Write(int sheetSize) override { return {TemplatePath(sheetSize), true}; }
   } store;
-  RunGenerateCommand({controls, state, clock, messages, word, locator, store});
+  RunGenerateCommand({controls, state, clock, messages, {word, locator, store}});
   return ExpectedWordCalls(word.calls);
 }
 

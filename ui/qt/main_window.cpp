@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QIcon>
 #include <QLabel>
@@ -96,12 +97,22 @@ void MainWindow::CentreOnScreen() {
 }
 
 void MainWindow::Generate() {
+  if (!runs_.BeginRun()) return;
   if (parts_.officeUnavailable) {
     parts_.messages.Show(*parts_.officeUnavailable);
-    return;
+  } else {
+    BusyCursor busy;
+    RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
   }
-  BusyCursor busy;
-  RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
+  if (runs_.EndRun()) close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (runs_.RequestClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 }  // namespace kalkora::qt

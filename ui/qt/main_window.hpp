@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/app/generate_command.hpp"
+#include "core/app/run_gate.hpp"
 #include "core/base/clock.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
@@ -32,6 +33,10 @@ class MainWindow : public QWidget {
 
   Controls& controls() { return controls_; }
 
+ protected:
+  // A close request during a run is kept until the run has ended.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   explicit MainWindow(WindowParts parts);
 
@@ -41,6 +46,7 @@ class MainWindow : public QWidget {
 
   WindowParts parts_;
   QtControls controls_;
+  RunGate runs_;
 };
 
 }  // namespace kalkora::qt

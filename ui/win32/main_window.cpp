@@ -266,6 +266,9 @@ LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return TRUE;
       }
       break;
+    case WM_CLOSE:
+      if (runs_.RequestClose()) DestroyWindow(window);
+      return 0;
     case WM_DESTROY:
       KillTimer(window, kClockTimerId);
       window_ = nullptr;
@@ -290,11 +293,14 @@ void MainWindow::OnCommand(int id, int notification) {
   }
 }
 
-// The run holds the UI thread from the click to its end, with the busy cursor.
+// The run holds the UI thread from the click to its end, with the busy cursor. A close request
+// that came meanwhile (while a message box of the run was up) is carried out once it has ended.
 void MainWindow::Generate() {
+  if (!runs_.BeginRun()) return;
   HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
   SetCursor(previous);
+  if (runs_.EndRun()) PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
 }  // namespace kalkora::win32

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/app/generate_command.hpp"
+#include "core/app/run_gate.hpp"
 #include "core/base/clock.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
@@ -41,6 +42,7 @@ class MainWindow {
   void Generate();
 
   WindowParts parts_;
+  RunGate runs_;
   HWND window_ = nullptr;
   Win32Controls controls_;
   HFONT guiFont_ = nullptr;

@@ -158,6 +158,17 @@ void KalkoraProcess::Dismiss(const ShownBox& box) {
   SendMessageW(GetDlgItem(box.window, IDOK), BM_CLICK, 0, 0);
 }
 
+void KalkoraProcess::RequestClose() { PostMessageW(window_, WM_CLOSE, 0, 0); }
+
+std::optional<DWORD> KalkoraProcess::WaitForExit(std::chrono::milliseconds limit) {
+  if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
 std::optional<DWORD> KalkoraProcess::Close() {
   if (!process_.hProcess) return std::nullopt;
   DWORD code = STILL_ACTIVE;

@@ -49,6 +49,11 @@ class KalkoraProcess {
   std::optional<ShownBox> MessageBoxShowing();
   static void Dismiss(const ShownBox& box);
 
+  // Asks the window to close, as its close box does, and returns at once.
+  void RequestClose();
+  // The process's exit code once it has ended within the time, or nothing.
+  std::optional<DWORD> WaitForExit(std::chrono::milliseconds limit);
+
   // Closes the window and waits for the process; its exit code, or nothing if it had to be
   // ended by force.
   std::optional<DWORD> Close();

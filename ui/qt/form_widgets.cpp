@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "ui/qt/banner.hpp"
+#include "ui/qt/edit_box_validator.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/form_fonts.hpp"
 #include "ui/qt/qt_text.hpp"
@@ -32,6 +33,7 @@ QWidget* MakeEditBox(const ControlSpec& entry, QWidget* parent) {
   edit->setMaxLength(entry.maxLength > 0 ? entry.maxLength : std::numeric_limits<int>::max());
   if (entry.filter != InputFilter::Any) {
     edit->installEventFilter(new TypedCharacterFilter(entry.filter, edit));
+    edit->setValidator(new EditBoxValidator(entry, edit));
   }
   return edit;
 }

@@ -10,6 +10,7 @@
 #include "system/win32/utf16.hpp"
 #include "ui/win32/banner_picture.hpp"
 #include "ui/win32/control_ids.hpp"
+#include "ui/win32/filtered_edit.hpp"
 #include "ui/win32/generate_button.hpp"
 #include "ui/win32/resource_ids.h"
 
@@ -17,18 +18,6 @@ namespace kalkora::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KalkoraMainWindow";
-constexpr UINT_PTR kFilterSubclassId = 2;
-
-// Drops typed characters that the box's filter refuses.
-LRESULT CALLBACK FilteredEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR filter) {
-  if (message == WM_CHAR &&
-      !AcceptsTypedCharacter(static_cast<InputFilter>(filter), static_cast<char32_t>(wParam))) {
-    return 0;
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, FilteredEditProc, kFilterSubclassId);
-  return DefSubclassProc(edit, message, wParam, lParam);
-}
 
 struct NativeKind {
   const wchar_t* windowClass;
@@ -166,10 +155,7 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         break;
       case ControlKind::EditBox:
         if (item.maxLength > 0) SendMessageW(control, EM_SETLIMITTEXT, item.maxLength, 0);
-        if (item.filter != InputFilter::Any) {
-          SetWindowSubclass(control, FilteredEditProc, kFilterSubclassId,
-                            static_cast<DWORD_PTR>(item.filter));
-        }
+        if (item.filter != InputFilter::Any) FilterEditInput(control, item);
         break;
       case ControlKind::CheckBox:
       case ControlKind::RadioButton:

@@ -159,5 +159,79 @@ TEST_F(KalkoraWindowLayout, PlacesBoxTakesOnlyDigitsAndTheMinusSign) {
   program->SetText(form::编辑框3, "2");
 }
 
+// Puts text on the clipboard as a copy in another program does; the clipboard needs an owner
+// window, here a message-only one of the test's own.
+bool PutOnClipboard(std::wstring_view text) {
+  const HWND owner = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     nullptr, nullptr);
+  bool put = false;
+  if (owner && OpenClipboard(owner)) {
+    EmptyClipboard();
+    if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+      auto* characters = static_cast<wchar_t*>(GlobalLock(data));
+      text.copy(characters, text.size());
+      characters[text.size()] = L'\0';
+      GlobalUnlock(data);
+      put = SetClipboardData(CF_UNICODETEXT, data) != nullptr;
+      if (!put) GlobalFree(data);
+    }
+    CloseClipboard();
+  }
+  if (owner) DestroyWindow(owner);
+  return put;
+}
+
+// Text that reaches the places box other than by typing meets the same filter and limit: a
+// paste (WM_PASTE, which Ctrl+V and the context menu send), text put in place of the selection
+// by another program (EM_REPLACESEL) and characters from an input method (WM_IME_CHAR). The
+// limit counts characters: a pasted emoji (a UTF-16 pair) never leaves half of itself.
+TEST_F(KalkoraWindowLayout, PastedAndPutInTextMeetsThePlacesFilter) {
+  enum class Way { Paste, Replace, InputMethod };
+  struct Case {
+    const char* what;
+    Way way;
+    std::string before;
+    bool selectAll;
+    std::wstring arriving;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {"paste x over the digit", Way::Paste, "2", true, L"x", "2"},
+      {"paste x into the empty box", Way::Paste, "", false, L"x", ""},
+      {"paste an emoji", Way::Paste, "", false, L"\U0001F600", ""},
+      {"paste 3 over the digit", Way::Paste, "2", true, L"3", "3"},
+      {"paste 3 beside the digit", Way::Paste, "2", false, L"3", "2"},
+      {"paste 35 into the empty box", Way::Paste, "", false, L"35", "3"},
+      {"paste a full-width digit", Way::Paste, "", false, L"３", ""},
+      {"put in x", Way::Replace, "", false, L"x", ""},
+      {"put in an emoji", Way::Replace, "", false, L"\U0001F600", ""},
+      {"put in 7", Way::Replace, "", false, L"7", "7"},
+      {"input method x", Way::InputMethod, "", false, L"x", ""},
+      {"input method -", Way::InputMethod, "", false, L"-", "-"},
+  };
+  const HWND places = program->Control(form::编辑框3);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    program->SetText(form::编辑框3, c.before);
+    const WPARAM end = c.before.size();
+    SendMessageW(places, EM_SETSEL, c.selectAll ? 0 : end,
+                 c.selectAll ? -1 : static_cast<LPARAM>(end));
+    switch (c.way) {
+      case Way::Paste:
+        ASSERT_TRUE(PutOnClipboard(c.arriving));
+        SendMessageW(places, WM_PASTE, 0, 0);
+        break;
+      case Way::Replace:
+        SendMessageW(places, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.arriving.c_str()));
+        break;
+      case Way::InputMethod:
+        for (const wchar_t unit : c.arriving) SendMessageW(places, WM_IME_CHAR, unit, 0);
+        break;
+    }
+    EXPECT_EQ(program->Text(form::编辑框3), c.expected);
+  }
+  program->SetText(form::编辑框3, "2");
+}
+
 }  // namespace
 }  // namespace kalkora

@@ -1,6 +1,5 @@
 #include "ui/qt/form_widgets.hpp"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -10,6 +9,7 @@
 #include "ui/qt/edit_box_validator.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/form_fonts.hpp"
+#include "ui/qt/form_group_box.hpp"
 #include "ui/qt/qt_text.hpp"
 #include "ui/qt/status_panels.hpp"
 #include "ui/qt/typed_character_filter.hpp"
@@ -83,7 +83,7 @@ QWidget* MakeWidget(const ControlSpec& entry, const FormSpec& form, QWidget* par
     case ControlKind::PictureBox:
       return MakePicture(entry, parent);
     case ControlKind::GroupBox:
-      return new QGroupBox(ToQString(entry.text), parent);
+      return new FormGroupBox(ToQString(entry.text), parent);
     case ControlKind::Label:
       return MakeLabel(entry, parent);
     case ControlKind::EditBox:

@@ -154,7 +154,9 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_));
         break;
       case ControlKind::EditBox:
-        if (item.maxLength > 0) SendMessageW(control, EM_SETLIMITTEXT, item.maxLength, 0);
+        if (item.maxLength > 0) {
+          SendMessageW(control, EM_SETLIMITTEXT, static_cast<WPARAM>(item.maxLength), 0);
+        }
         if (item.filter != InputFilter::Any) FilterEditInput(control, item);
         break;
       case ControlKind::CheckBox:
@@ -181,7 +183,10 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         int edges[2] = {form.panels[0].width, form.panels[0].width + form.panels[1].width};
         SendMessageW(control, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
         controls_.SetStatusBar(control);
-        for (int i = 0; i < 2; ++i) controls_.SetPanelText(i, form.panels[i].initialText);
+        int index = 0;
+        for (const StatusPanel& panel : form.panels) {
+          controls_.SetPanelText(index++, panel.initialText);
+        }
         break;
       }
       case ControlKind::HyperlinkLabel:

@@ -120,9 +120,10 @@ LRESULT KalkoraProcess::SendWithRemoteBuffer(HWND control, UINT message, WPARAM 
 
 std::string KalkoraProcess::PanelText(int index) {
   const HWND bar = Control(form::状态条1);
-  const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, index, 0));
+  const auto part = static_cast<WPARAM>(index);
+  const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, part, 0));
   std::wstring text(length + 1u, L'\0');
-  SendWithRemoteBuffer(bar, SB_GETTEXTW, index, text.data(), text.size() * sizeof(wchar_t));
+  SendWithRemoteBuffer(bar, SB_GETTEXTW, part, text.data(), text.size() * sizeof(wchar_t));
   text.resize(wcsnlen(text.c_str(), text.size()));
   return win32::ToUtf8(text);
 }

@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
   qt::QtMessageBox messages;
   qt::UnavailableOffice office;
   const std::unique_ptr<qt::MainWindow> window =
-      qt::MainWindow::Create({state, clock, messages, office.Backend()});
+      qt::MainWindow::Create({state, clock, messages, office.Parts(), office.Reason()});
   if (!window) return 1;
   const Stopwatch::time_point windowMade = Stopwatch::now();
   window->show();

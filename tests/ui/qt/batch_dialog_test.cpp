@@ -216,7 +216,7 @@ TEST_F(BatchDialogTest, APdfComesFromTheOfficeOrIsOfferedAsAWordDocument) {
     FakeDocumentConverter office;
     if (c.office) office.behaviour = *c.office;
     window = qt::MainWindow::Create(
-        {state, clock, messages, {word, locator, store}, c.office ? &office : nullptr});
+        {state, clock, messages, {word, locator, store}, std::nullopt, c.office ? &office : nullptr});
     ASSERT_TRUE(window);
     window->show();
     QString offer;

@@ -73,7 +73,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (kalkora::com::WordIsRegistered()) window.UseConverter(&converter);
   if (!window.Create(instance)) {
     const kalkora::UserMessage& failure = kalkora::kWindowNotCreated;
-    MessageBoxW(nullptr, kalkora::win32::ToUtf16(failure.text).c_str(),
+    ::MessageBoxW(nullptr, kalkora::win32::ToUtf16(failure.text).c_str(),
                 kalkora::win32::ToUtf16(failure.caption).c_str(),
                 MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(static_cast<UINT>(-1));

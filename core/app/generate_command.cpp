@@ -49,7 +49,8 @@ void RunGenerateCommand(GenerateCommandParts parts) {
     return;
   }
   if (!ConnectWord(parts.automation)) {
-    parts.messages.Show(OfficeMessage(kWordNotStarted));
+    parts.messages.Show(
+        parts.automation.ConnectionRefusal().value_or(OfficeMessage(kWordNotStarted)));
     return;
   }
   const int sheetSize = ChosenSheetSize(parts.controls);

@@ -6,6 +6,7 @@
 
 #include <cfenv>
 #include <chrono>
+#include <memory>
 #include <string>
 
 #include "core/generate/program_state.hpp"
@@ -59,8 +60,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   kalkora::SystemClock clock;
   kalkora::win32::Win32MessageBox messages;
-  kalkora::com::ComWordProcessor word;
-  kalkora::BoundedAutomation automation(word, kOfficeCallLimit);
+  // Every Word call is bounded; each worker of the limit is a COM apartment with a connection
+  // of its own.
+  kalkora::BoundedAutomation automation(
+      [] { return std::make_unique<kalkora::com::ComWordProcessor>(); }, kOfficeCallLimit,
+      [] { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); });
   kalkora::win32::RegistryOfficeLocator locator;
   kalkora::win32::LocalAppDataTemplateStore store({kalkora::TemplateBytes, kalkora::TemplateFileName});
 

@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
 
   testing::MemoryControls controls;
   controls.ChooseKind(form::选择框1);
+  controls.Select(form::单选框1);
   testing::FakeClock clock;
   ProgramState state = CreateProgramState();
   testing::RecordingMessageBox messages;

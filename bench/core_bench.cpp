@@ -5,10 +5,10 @@
 
 #include "core/base/exercise_kind.hpp"
 #include "core/base/form_names.hpp"
+#include "core/generate/sheet_loop.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
-#include "core/generate/sheet_loop.hpp"
 
 int main() {
   using namespace kalkora;
@@ -23,12 +23,12 @@ int main() {
     controls.Select(form::单选框3);
     testing::FakeClock clock;
     ProgramState state;
-    GenerationContext context{controls, state, clock};
+    GenerationContext context{controls, state};
     std::size_t characters = 0;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kSheets; ++i) {
       testing::RecordingProblemWriter writer;
-      RunSheetLoop(context, 30, writer);
+      RunSheetLoop(context, clock, 30, writer);
       for (const std::string& text : writer.texts) characters += text.size();
     }
     const std::chrono::duration<double, std::micro> elapsed =

@@ -16,6 +16,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # One standalone .exe: the C and C++ runtimes are linked in, only system DLLs are imported.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# zlib as libz.a: the package also ships an import library, which would make the .exe need
+# zlib1.dll beside it.
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # Every program runs through a private Wine prefix inside the build folder.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${CMAKE_BINARY_DIR}/wineprefix)

@@ -25,9 +25,9 @@ bool ConnectWord(WordAutomation& automation) {
 bool WriteSheet(GenerateCommandParts& parts, int sheetSize) {
   CellWriter writer(parts.automation, parts.clock);
   const std::optional<ExerciseKind> kind = FirstTickedKind(parts.controls);
-  GenerationContext context{parts.controls, parts.state, parts.clock};
+  GenerationContext context{parts.controls, parts.state};
   return (!kind || writer.BeginSheet(KindHeading(*kind))) &&
-         RunSheetLoop(context, sheetSize, writer) && writer.FinishSheet();
+         RunSheetLoop(context, parts.clock, sheetSize, writer) && writer.FinishSheet();
 }
 
 }  // namespace

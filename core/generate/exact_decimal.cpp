@@ -78,7 +78,10 @@ DigitQuotient LongDivide(const DigitVector& dividend, const DigitVector& divisor
   DigitQuotient result{DigitVector(dividend.size(), 0), {}};
   DigitVector& remainder = result.remainder;
   for (std::size_t i = dividend.size(); i-- > 0;) {
-    remainder.insert(remainder.begin(), dividend[i]);
+    // remainder × 10 + the next digit (digits are stored lowest first).
+    remainder = ScaledUp(std::move(remainder), 1);
+    if (remainder.empty()) remainder.push_back(0);
+    remainder.front() = dividend[i];
     Trim(remainder);
     while (Compare(remainder, divisor) >= 0) {
       remainder = Subtract(remainder, divisor);

@@ -11,4 +11,11 @@ std::string KindHeading(ExerciseKind kind) {
   return heading;
 }
 
+std::string AnswerKeyHeading(ExerciseKind kind) {
+  std::string heading = "  ";
+  heading.append(KindInfo(kind).headingWord);
+  heading.append("答案");
+  return heading;
+}
+
 }  // namespace kalkora

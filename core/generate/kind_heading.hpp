@@ -10,4 +10,7 @@ namespace kalkora {
 // score field "评分：".
 std::string KindHeading(ExerciseKind kind);
 
+// The heading of the sheet's answer key: two spaces, the kind's heading word and "答案".
+std::string AnswerKeyHeading(ExerciseKind kind);
+
 }  // namespace kalkora

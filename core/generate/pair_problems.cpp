@@ -1,5 +1,7 @@
 #include "core/generate/pair_problems.hpp"
 
+#include <algorithm>
+
 #include "core/generate/number_text.hpp"
 #include "core/generate/operand_draw.hpp"
 
@@ -11,12 +13,27 @@ bool FirstIsLarger(const std::string& operandText1, const std::string& operandTe
 
 namespace {
 
+std::string Compose(std::string_view left, std::string_view leftSuffix,
+                    std::string_view operatorText, std::string_view right,
+                    std::string_view rightSuffix) {
+  std::string text;
+  text.append(left).append(leftSuffix).append(operatorText);
+  text.append(right).append(rightSuffix).append(" =");
+  return text;
+}
+
 std::string Compose(const ProgramState& state, std::string_view left, std::string_view operatorText,
                     std::string_view right) {
-  std::string text;
-  text.append(left).append(state.DecimalSuffix1).append(operatorText);
-  text.append(right).append(state.DecimalSuffix2).append(" =");
-  return text;
+  return Compose(left, state.DecimalSuffix1, operatorText, right, state.DecimalSuffix2);
+}
+
+// Compares two suffixes ("." and digits) by their value: the shorter is read with trailing
+// zeros, so ".5" counts as larger than ".45".
+bool SuffixIsSmaller(std::string a, std::string b) {
+  const std::size_t length = std::max(a.size(), b.size());
+  a.resize(length, '0');
+  b.resize(length, '0');
+  return a < b;
 }
 
 }  // namespace
@@ -33,6 +50,14 @@ std::string LargerFirstPairProblem(GenerationContext& context, std::string_view 
   state.OperandText2 = IntegerText(DrawOperand(context));
   if (FirstIsLarger(state.OperandText1, state.OperandText2)) {
     return Compose(state, state.OperandText1, operatorText, state.OperandText2);
+  }
+  const bool tie = !FirstIsLarger(state.OperandText2, state.OperandText1);
+  const std::string& suffix1 = state.DecimalSuffix1;
+  const std::string& suffix2 = state.DecimalSuffix2;
+  if (tie && !suffix1.empty() && !suffix2.empty() && SuffixIsSmaller(suffix1, suffix2)) {
+    // Equal integer parts: the larger decimal part goes first, so that the difference is
+    // never negative and the quotient never below 1.
+    return Compose(state.OperandText2, suffix2, operatorText, state.OperandText1, suffix1);
   }
   return Compose(state, state.OperandText2, operatorText, state.OperandText1);
 }

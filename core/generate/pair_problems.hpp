@@ -16,7 +16,8 @@ inline constexpr std::string_view kDivide = " ÷ ";
 std::string FreePairProblem(GenerationContext& context, std::string_view operatorText);
 
 // The larger of the two drawn integers first (the second on a tie); the suffixes keep their
-// places, DecimalSuffix1 after the left operand.
+// places, DecimalSuffix1 after the left operand, except on a tie with both suffixes set: then
+// the larger suffix goes with the left operand.
 std::string LargerFirstPairProblem(GenerationContext& context, std::string_view operatorText);
 
 std::string Addition(GenerationContext& context);

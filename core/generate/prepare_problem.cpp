@@ -36,30 +36,34 @@ void DrawSuffix(GenerationContext& context, std::string& suffix) {
   }
 }
 
-std::uint32_t FreshSeed(Clock& clock, std::optional<std::uint32_t> previousSeed) {
-  std::uint32_t seed = clock.TickCount();
-  while (previousSeed && seed == *previousSeed) {
+std::uint32_t FreshTick(Clock& clock, std::optional<std::uint32_t> previousTick) {
+  std::uint32_t tick = clock.TickCount();
+  while (previousTick && tick == *previousTick) {
     clock.Pause(std::chrono::milliseconds(1));
-    seed = clock.TickCount();
+    tick = clock.TickCount();
   }
-  return seed;
+  return tick;
 }
 
 }  // namespace
 
-std::uint32_t PrepareProblem(GenerationContext& context,
-                             std::optional<std::uint32_t> previousSeed) {
-  const std::uint32_t seed = FreshSeed(context.clock, previousSeed);
+std::uint32_t PrepareProblem(GenerationContext& context, Clock& clock,
+                             std::optional<std::uint32_t> previousTick) {
+  const std::uint32_t tick = FreshTick(clock, previousTick);
+  PrepareSeededProblem(context, Fmix32(tick));
+  return tick;
+}
+
+void PrepareSeededProblem(GenerationContext& context, std::uint32_t seed) {
   ProgramState& state = context.state;
   state.random.Seed(seed);
   if (!IsTicked(context.controls, form::单选框5)) {
     state.DecimalSuffix1.clear();
     state.DecimalSuffix2.clear();
-    return seed;
+    return;
   }
   DrawSuffix(context, state.DecimalSuffix1);
   DrawSuffix(context, state.DecimalSuffix2);
-  return seed;
 }
 
 }  // namespace kalkora

@@ -4,6 +4,18 @@
 
 namespace kalkora {
 
+// MurmurHash3's 32-bit finaliser. Seeds that lie close together (ticks a millisecond apart,
+// consecutive sheet codes) give states spread over all 32 bits, so that the first draws after
+// them are unrelated; the generator alone would make them climb in step.
+constexpr std::uint32_t Fmix32(std::uint32_t h) {
+  h ^= h >> 16;
+  h *= 0x85EBCA6Bu;
+  h ^= h >> 13;
+  h *= 0xC2B2AE35u;
+  h ^= h >> 16;
+  return h;
+}
+
 // The program's one pseudo-random source: a 32-bit linear congruential generator that yields
 // bits 16 to 30 of its state, 0 to 32767.
 class RandomGenerator {

@@ -16,10 +16,10 @@ int CellsToAdvance(int p, int sheetSize) {
   return p % columns == 0 ? columns + 1 : 1;
 }
 
-bool RunSheetLoop(GenerationContext& context, int sheetSize, ProblemWriter& writer) {
-  std::optional<std::uint32_t> seed;
+bool RunSheetLoop(GenerationContext& context, Clock& clock, int sheetSize, ProblemWriter& writer) {
+  std::optional<std::uint32_t> tick;
   for (int p = 1; p <= sheetSize; ++p) {
-    seed = PrepareProblem(context, seed);
+    tick = PrepareProblem(context, clock, tick);
     if (const std::optional<std::string> text = GenerateProblem(context, p, sheetSize)) {
       if (!writer.WriteProblemText(*text)) return false;
     }

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/base/clock.hpp"
 #include "core/base/problem_writer.hpp"
 #include "core/generate/generation_context.hpp"
 
@@ -14,8 +15,8 @@ int ColumnsPerRow(int sheetSize);
 // end of a problem row, else one.
 int CellsToAdvance(int p, int sheetSize);
 
-// Prepares, generates and writes problems 1 to sheetSize in reading order. Returns false as
-// soon as the writer fails; nothing more is written then.
-bool RunSheetLoop(GenerationContext& context, int sheetSize, ProblemWriter& writer);
+// Prepares (seeding from the clock's ticks), generates and writes problems 1 to sheetSize in
+// reading order. Returns false as soon as the writer fails; nothing more is written then.
+bool RunSheetLoop(GenerationContext& context, Clock& clock, int sheetSize, ProblemWriter& writer);
 
 }  // namespace kalkora

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/generate/sheet.hpp"
 #include "core/word/zip_archive.hpp"
 
 namespace kalkora {
@@ -14,9 +15,6 @@ struct DocumentPage {
   std::vector<std::string> cells;  // sheetSize texts in reading order, row by row
   std::string dateLine;            // the paragraph below the table
 };
-
-// The title that heads every page.
-inline constexpr char kSheetTitle[] = "数学作业练习";
 
 // Writes the pages as one .docx file, a page each, laid out like the worksheet templates:
 // their page, margins, column widths, row heights, styles and answer space, with each

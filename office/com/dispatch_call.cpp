@@ -1,14 +1,24 @@
 #include "office/com/dispatch_call.hpp"
 
 #include <oleauto.h>
+#include <windows.h>
 
+#include <algorithm>
+#include <thread>
 #include <vector>
 
 namespace kalkora::com {
 namespace {
 
-HRESULT Invoke(IDispatch* object, const wchar_t* name, WORD flags, std::span<VARIANT> arguments,
-               VARIANT* result) {
+constexpr std::chrono::milliseconds kRetryInterval(100);
+thread_local std::chrono::milliseconds retryLimit = kOfficeRetryLimit;
+
+bool IsBusyRejection(HRESULT hr) {
+  return hr == RPC_E_CALL_REJECTED || hr == RPC_E_SERVERCALL_RETRYLATER;
+}
+
+HRESULT InvokeOnce(IDispatch* object, const wchar_t* name, WORD flags, std::span<VARIANT> arguments,
+                   VARIANT* result) {
   if (!object) return E_POINTER;
   DISPID member = DISPID_UNKNOWN;
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
@@ -37,7 +47,22 @@ HRESULT Invoke(IDispatch* object, const wchar_t* name, WORD flags, std::span<VAR
   return hr;
 }
 
+HRESULT Invoke(IDispatch* object, const wchar_t* name, WORD flags, std::span<VARIANT> arguments,
+               VARIANT* result) {
+  const auto deadline = std::chrono::steady_clock::now() + retryLimit;
+  HRESULT hr = InvokeOnce(object, name, flags, arguments, result);
+  while (IsBusyRejection(hr)) {
+    const auto left = deadline - std::chrono::steady_clock::now();
+    if (left <= left.zero()) break;
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kRetryInterval, left));
+    hr = InvokeOnce(object, name, flags, arguments, result);
+  }
+  return hr;
+}
+
 }  // namespace
+
+void SetRejectedCallRetryLimit(std::chrono::milliseconds limit) { retryLimit = limit; }
 
 HRESULT CallMethod(IDispatch* object, const wchar_t* name, std::span<VARIANT> arguments,
                    VARIANT* result) {
@@ -58,6 +83,11 @@ HRESULT GetObjectProperty(IDispatch* object, const wchar_t* name, DispatchRef& v
   }
   VariantClear(&result);
   return hr;
+}
+
+HRESULT GetProperty(IDispatch* object, const wchar_t* name, VARIANT* value) {
+  VariantInit(value);
+  return Invoke(object, name, DISPATCH_PROPERTYGET, {}, value);
 }
 
 HRESULT PutProperty(IDispatch* object, const wchar_t* name, VARIANT value) {

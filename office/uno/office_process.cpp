@@ -48,13 +48,21 @@ std::vector<std::string> Arguments(const OfficeLaunch& launch, const std::string
   return arguments;
 }
 
-std::vector<std::string> Environment() {
+std::string_view NameOf(std::string_view entry) { return entry.substr(0, entry.find('=') + 1); }
+
+// Ours, with the launch's entries and the launcher's file locking in place of any of the same
+// name.
+std::vector<std::string> Environment(const OfficeLaunch& launch) {
+  std::vector<std::string> added = launch.environment;
+  added.emplace_back(kFileLocking);
   std::vector<std::string> environment;
-  const std::string_view name = kFileLocking.substr(0, kFileLocking.find('=') + 1);
   for (char** entry = environ; *entry; ++entry) {
-    if (!std::string_view(*entry).starts_with(name)) environment.emplace_back(*entry);
+    const std::string_view name = NameOf(*entry);
+    bool replaced = false;
+    for (const std::string& own : added) replaced = replaced || NameOf(own) == name;
+    if (!replaced) environment.emplace_back(*entry);
   }
-  environment.emplace_back(kFileLocking);
+  environment.insert(environment.end(), added.begin(), added.end());
   return environment;
 }
 
@@ -78,7 +86,7 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 std::optional<pid_t> StartOffice(const OfficeLaunch& launch) {
   const std::string binary = OfficeBinary(launch.program);
   std::vector<std::string> arguments = Arguments(launch, binary);
-  std::vector<std::string> environment = Environment();
+  std::vector<std::string> environment = Environment(launch);
   std::vector<char*> argv = Pointers(arguments);
   std::vector<char*> envp = Pointers(environment);
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace kalkora::uno {
 
@@ -15,6 +16,7 @@ struct OfficeLaunch {
   std::string pipeName;    // the UNO pipe it accepts on
   std::string profileUrl;  // -env:UserInstallation; empty for the user's own profile
   bool headless = false;
+  std::vector<std::string> environment = {};  // "NAME=value" for the office, over ours
 };
 
 // Starts the office in a session of its own. Runs soffice.bin beside the program when it is

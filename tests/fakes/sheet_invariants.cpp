@@ -5,19 +5,17 @@
 #include <optional>
 #include <regex>
 
-#include "core/generate/number_text.hpp"
-
 namespace kalkora::testing {
 namespace {
 
-struct Bounds {
+struct AllowedRange {
   std::int64_t lo;
   std::int64_t hi;
 };
 
-Bounds ClampedBounds(const SheetSettings& settings) {
-  const std::int64_t a = std::max(TruncateBound(ToNumber(settings.from)), 0);
-  const std::int64_t b = std::max(TruncateBound(ToNumber(settings.to)), 0);
+AllowedRange ClampedBounds(const SheetSettings& settings) {
+  const std::int64_t a = std::max(settings.bounds.from, 0);
+  const std::int64_t b = std::max(settings.bounds.to, 0);
   const std::int64_t lo = std::min(a, b);
   return {lo, std::min(std::max(a, b), lo + 32767)};
 }
@@ -65,7 +63,7 @@ std::string CheckSheet(const SheetSettings& settings, const std::vector<std::str
     return "expected " + std::to_string(settings.sheetSize) + " texts, got " +
            std::to_string(texts.size());
   }
-  const Bounds bounds = ClampedBounds(settings);
+  const AllowedRange bounds = ClampedBounds(settings);
   const auto inRange = [&](std::int64_t v) { return v >= bounds.lo && v <= bounds.hi; };
   const std::optional<int> places = PlacesCount(settings);
   static const std::regex integer(R"(0|[1-9]\d*)");
@@ -81,7 +79,7 @@ std::string CheckSheet(const SheetSettings& settings, const std::vector<std::str
   std::optional<std::string> staleSuffixes;
 
   for (int p = 1; p <= settings.sheetSize; ++p) {
-    const std::string& text = texts[p - 1];
+    const std::string& text = texts.at(static_cast<std::size_t>(p - 1));
     std::smatch m;
     if (IsTwoOperandKind(settings.kind)) {
       if (!std::regex_match(text, m, pair)) return Where(p, text) + "not a two-operand problem";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,12 @@ struct SheetSettings {
   int sheetSize = 18;
   std::string from = "1";
   std::string to = "100";
+  // What the two range texts read as: each one's number toward zero, its low 32 bits. The
+  // caller works it out, so that the check does not lean on the reading under test.
+  struct Bounds {
+    std::int32_t from = 1;
+    std::int32_t to = 100;
+  } bounds;
   bool decimalsOn = false;
   std::string places = "2";
 };

@@ -177,7 +177,7 @@ bool SimulatedWordProcessor::TypeText(std::string_view text) {
 }
 
 bool SimulatedWordProcessor::SetFontSize(float points) {
-  if (!Log("Font.Size=" + Number(points))) return false;
+  if (!Log("Font.Size=" + Number(static_cast<double>(points)))) return false;
   if (!Active()) return false;
   pendingSize_ = points;
   return true;

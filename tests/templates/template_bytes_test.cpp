@@ -58,8 +58,8 @@ TEST_P(TemplateBytesTest, IsAnOleCompoundFile) {
 INSTANTIATE_TEST_SUITE_P(AllSheetSizes, TemplateBytesTest,
                          testing::Values(SheetTemplate{18, "doc.doc"}, SheetTemplate{24, "d24.doc"},
                                          SheetTemplate{30, "d30.doc"}),
-                         [](const testing::TestParamInfo<SheetTemplate>& info) {
-                           return "Sheet" + std::to_string(info.param.sheetSize);
+                         [](const testing::TestParamInfo<SheetTemplate>& each) {
+                           return "Sheet" + std::to_string(each.param.sheetSize);
                          });
 
 TEST(TemplateBytesTest, OtherSheetSizesHaveNoTemplate) {

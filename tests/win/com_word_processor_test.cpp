@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Sheets, WholeSheet,
                          ::testing::Values(SheetCase{"Division24", form::选择框4, form::单选框2},
                                            SheetCase{"Addition18", form::选择框1, form::单选框1},
                                            SheetCase{"Fraction30", form::选择框10, form::单选框3}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& each) { return std::string(each.param.name); });
 
 TEST_F(ComWordProcessorTest, PassesArgumentsWithTheirAutomationTypes) {
   com::ComWordProcessor word(Recording());
@@ -184,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Members, FailingWord,
                                            FailureCase{"Selection", kWordStoppedMidRun, false},
                                            FailureCase{"TypeText", kWordStoppedMidRun, true},
                                            FailureCase{"Size", kWordStoppedMidRun, true}),
-                         [](const auto& info) { return std::string(info.param.failingMember); });
+                         [](const auto& each) { return std::string(each.param.failingMember); });
 
 TEST_F(ComWordProcessorTest, WithoutAnApplicationEveryOperationFails) {
   com::ComWordProcessor word([](com::DispatchRef&) { return REGDB_E_CLASSNOTREG; });
@@ -234,6 +234,50 @@ TEST_F(ComWordProcessorTest, AHangingCallEndsTheRunWithinTheLimitAndTheNextRunCo
   WaitUntilAllReleased();
   EXPECT_EQ(recorder.Outstanding(), 0);
   CloseHandle(recorder.hangRelease);
+}
+
+// Word busy at the start of a run: the rejected calls are made again and the sheet is still
+// made, call for call.
+TEST_F(ComWordProcessorTest, CallsRejectedByABusyWordAreRetriedAndTheSheetIsMade) {
+  recorder.rejectNext = 5;
+  GenerateRun simulatedRun, comRun;
+  testing::SimulatedWordProcessor simulated;
+  simulatedRun.Generate(simulated);
+  com::ComWordProcessor word(Recording());
+  comRun.Generate(word);
+
+  EXPECT_TRUE(comRun.messages.shown.empty());
+  EXPECT_EQ(recorder.rejected, 5);
+  EXPECT_EQ(testing::OperationCalls(recorder.Lines()), testing::ExpectedWordCalls(simulated.calls));
+  word.ReleaseAll();
+  EXPECT_EQ(recorder.Outstanding(), 0);
+}
+
+// Word that stays busy from the first typed text on: the run ends with the mid-run message
+// within the time limit.
+TEST_F(ComWordProcessorTest, WordThatStaysBusyEndsTheRunWithinTheTimeLimit) {
+  recorder.onCall = [this](const testing::RecordedCall& call) {
+    if (call.member != "TypeText") return;
+    std::lock_guard lock(recorder.mutex);
+    recorder.rejectAll = true;
+  };
+  GenerateRun run;
+  BoundedAutomation word([this] { return std::make_unique<com::ComWordProcessor>(Recording()); },
+                         300ms, [] { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); });
+  const auto started = std::chrono::steady_clock::now();
+  run.Generate(word);
+
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
+  ASSERT_EQ(run.messages.shown.size(), 1u);
+  EXPECT_EQ(run.messages.shown[0].text, kWordStoppedMidRun);
+  EXPECT_GT(recorder.rejected, 0);
+  {
+    std::lock_guard lock(recorder.mutex);
+    recorder.rejectAll = false;  // Word answers again: the abandoned call ends
+  }
+  word.ReleaseAll();
+  WaitUntilAllReleased();
+  EXPECT_EQ(recorder.Outstanding(), 0);
 }
 
 }  // namespace

@@ -36,6 +36,12 @@ constexpr Member kMembers[] = {
     {Role::Selection, L"TypeText", 0x1fb},
     {Role::Selection, L"Font", 0x5},
     {Role::Font, L"Size", 0x8d},
+    // The PDF route's members, numbered on from here.
+    {Role::Application, L"Quit", 0x1001},
+    {Role::Documents, L"Open", 0x1002},
+    {Role::Documents, L"Count", 0x1003},
+    {Role::Document, L"ExportAsFixedFormat", 0x1004},
+    {Role::Document, L"Close", 0x1005},
 };
 
 std::string ArgumentText(const VARIANT& argument) {
@@ -52,6 +58,8 @@ std::string ArgumentText(const VARIANT& argument) {
     }
     case VT_BOOL:
       return argument.boolVal == VARIANT_TRUE ? "BOOL:true" : "BOOL:false";
+    case VT_ERROR:
+      return argument.scode == DISP_E_PARAMNOTFOUND ? "missing" : "ERROR";
     default:
       return "VT" + std::to_string(argument.vt);
   }
@@ -116,8 +124,9 @@ class RecordingObject final : public IDispatch {
 
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
                                    VARIANT* result, EXCEPINFO* exception, UINT*) override {
+    if (recorder_.RejectsNextCall()) return RPC_E_CALL_REJECTED;
     RecordedCall call;
-    call.object = kRoleNames[static_cast<int>(role_)];
+    call.object = kRoleNames[static_cast<std::size_t>(role_)];
     call.member = NameOf(id);
     call.flags = flags;
     for (UINT i = parameters->cArgs; i > 0; --i) {
@@ -127,12 +136,14 @@ class RecordingObject final : public IDispatch {
                             parameters->rgdispidNamedArgs[0] == DISPID_PROPERTYPUT;
     std::function<void(const RecordedCall&)> onCall;
     std::string failMember, hangMember;
+    int openDocuments = 0;
     {
       std::lock_guard lock(recorder_.mutex);
       recorder_.calls.push_back(call);
       onCall = recorder_.onCall;
       failMember = recorder_.failMember;
       hangMember = recorder_.hangMember;
+      openDocuments = recorder_.openDocuments;
     }
     if (onCall) onCall(call);
     if (call.member == hangMember) WaitForSingleObject(recorder_.hangRelease, INFINITE);
@@ -153,6 +164,9 @@ class RecordingObject final : public IDispatch {
     } else if (result && (flags & DISPATCH_METHOD) && call.member.starts_with("Move")) {
       result->vt = VT_I4;
       result->lVal = 1;
+    } else if (result && call.member == "Count") {
+      result->vt = VT_I4;
+      result->lVal = openDocuments;
     }
     return S_OK;
   }
@@ -170,7 +184,7 @@ class RecordingObject final : public IDispatch {
     if (member == "Selection") return Role::Selection;
     if (member == "Parent") return Role::Application;
     if (member == "Font") return Role::Font;
-    if (member == "add" || member == "Add") return Role::Document;
+    if (member == "add" || member == "Add" || member == "Open") return Role::Document;
     return std::nullopt;
   }
 
@@ -203,6 +217,14 @@ std::vector<std::string> Recorder::Lines() {
 long Recorder::Outstanding() {
   std::lock_guard lock(mutex);
   return references;
+}
+
+bool Recorder::RejectsNextCall() {
+  std::lock_guard lock(mutex);
+  if (!rejectAll && rejectNext == 0) return false;
+  if (rejectNext > 0) --rejectNext;
+  ++rejected;
+  return true;
 }
 
 IDispatch* NewRecordingApplication(Recorder& recorder) {

@@ -32,14 +32,23 @@ struct Recorder {
   std::string hangMember;  // blocks until hangRelease is set
   HANDLE hangRelease = nullptr;
   std::function<void(const RecordedCall&)> onCall;  // e.g. appends the line to a file
+  // Busy-server rejections (RPC_E_CALL_REJECTED), which are not recorded as calls: the next
+  // rejectNext calls, or every call while rejectAll is set; `rejected` counts them.
+  int rejectNext = 0;
+  bool rejectAll = false;
+  int rejected = 0;
+  int openDocuments = 0;  // what Documents.Count answers
 
   std::vector<std::string> Lines();
   long Outstanding();
+  // Counts the call as rejected when a rejection is staged.
+  bool RejectsNextCall();
 };
 
 // A new Word-like Application object (one reference, owned by the caller) that records every
-// call: Documents, Visible, Selection; Documents.add, Documents.Parent; Selection.MoveUp,
-// MoveDown, MoveRight, TypeText, Font; Font.Size.
+// call: Documents, Visible, Selection, Quit; Documents.add, Open, Count, Parent;
+// Selection.MoveUp, MoveDown, MoveRight, TypeText, Font; Font.Size; Document.
+// ExportAsFixedFormat, Close.
 IDispatch* NewRecordingApplication(Recorder& recorder);
 
 }  // namespace kalkora::testing

@@ -81,14 +81,17 @@ INSTANTIATE_TEST_SUITE_P(
         LocatorCase{"ChineseFolder", L"D:\\办公软件\\Office\\", std::nullopt, REG_SZ,
                     "D:\\办公软件\\Office\\"},
         LocatorCase{"NotText", L"", std::nullopt, REG_DWORD, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& each) { return std::string(each.param.name); });
 
 const std::array<std::vector<unsigned char>, 3> kTemplates = {
     std::vector<unsigned char>(33280, 0x18), std::vector<unsigned char>(33792, 0x24),
     std::vector<unsigned char>(35328, 0x30)};
 
 TemplateSource TestTemplates() {
-  return {[](int size) { return std::span<const unsigned char>(kTemplates[size / 6 - 3]); },
+  return {[](int size) {
+            return std::span<const unsigned char>(
+                kTemplates.at(static_cast<std::size_t>(size / 6 - 3)));
+          },
           [](int size) -> std::string_view {
             return size == 18 ? "doc.doc" : size == 24 ? "d24.doc" : "d30.doc";
           }};
@@ -135,7 +138,9 @@ TEST_F(TemplateStoreTest, WritesEachSizeIntoThePrivateFolderAndReplacesTheOldCop
     const TemplateWrite written = store.Write(size);
     ASSERT_TRUE(written.written) << size;
     EXPECT_EQ(fs::path(win32::ToUtf16(written.path)), Folder() / TestTemplates().fileName(size));
-    EXPECT_EQ(Read(win32::ToUtf16(written.path)), kTemplates[size / 6 - 3]) << size;
+    EXPECT_EQ(Read(win32::ToUtf16(written.path)),
+              kTemplates.at(static_cast<std::size_t>(size / 6 - 3)))
+        << size;
   }
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(Folder())) {

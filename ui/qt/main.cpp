@@ -1,17 +1,18 @@
 // Kalkora on Linux: the window, its event loop and the program state around them.
 #include <QApplication>
 
+#include "core/base/system_clock.hpp"
 #include "core/generate/program_state.hpp"
 #include "ui/qt/main_window.hpp"
 #include "ui/qt/qt_message_box.hpp"
 #include "ui/qt/start_up.hpp"
-#include "core/base/system_clock.hpp"
 
 #if KALKORA_WITH_UNO
 #include "core/word/bounded_automation.hpp"
-#include "system/posix/private_template_store.hpp"
-#include "system/posix/libreoffice_locator.hpp"
+#include "office/uno/uno_document_converter.hpp"
 #include "office/uno/uno_word_processor.hpp"
+#include "system/posix/libreoffice_locator.hpp"
+#include "system/posix/private_template_store.hpp"
 #else
 #include "ui/qt/unavailable_office.hpp"
 #endif
@@ -34,13 +35,17 @@ int main(int argc, char* argv[]) {
   posix::LibreOfficeLocator locator;
   posix::PrivateTemplateStore store;
   const qt::OfficeBackend office{automation, locator, store};
+  // Class sets become PDF in an office of the converter's own, never the window's.
+  uno::UnoDocumentConverter pdfConverter;
+  DocumentConverter* converter = &pdfConverter;
 #else
   qt::UnavailableOffice unavailable;
   const qt::OfficeBackend office = unavailable.Backend();
+  DocumentConverter* converter = nullptr;
 #endif
 
   const std::unique_ptr<qt::MainWindow> window =
-      qt::MainWindow::Create({state, clock, messages, office});
+      qt::MainWindow::Create({state, clock, messages, office, converter});
   if (!window) {
     qt::ShowWindowNotCreated();
     return -1;

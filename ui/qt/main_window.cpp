@@ -8,15 +8,19 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <exception>
 
 #include "core/app/clock_text.hpp"
 #include "core/app/form_table.hpp"
-#include "core/app/kind_selection.hpp"
-#include "ui/qt/form_widgets.hpp"
-#include "ui/qt/qt_text.hpp"
 #include "core/app/generate_command.hpp"
+#include "core/app/kind_selection.hpp"
 #include "core/word/office_messages.hpp"
+#include "ui/qt/about_box.hpp"
+#include "ui/qt/batch_run.hpp"
+#include "ui/qt/form_widgets.hpp"
+#include "ui/qt/main_menu.hpp"
+#include "ui/qt/qt_text.hpp"
 
 namespace kalkora::qt {
 namespace {
@@ -45,16 +49,18 @@ MainWindow::MainWindow(WindowParts parts)
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       parts_(parts),
-      controls_(*this) {}
+      formArea_(new QWidget(this)),
+      controls_(*formArea_) {}
 
 std::unique_ptr<MainWindow> MainWindow::Create(WindowParts parts) {
   const FormSpec& form = MainForm();
   std::unique_ptr<MainWindow> window(new MainWindow(parts));
   window->setWindowTitle(ToQString(form.caption));
   window->setWindowIcon(WindowIcon());
-  window->setFixedSize(form.clientWidth, form.clientHeight);
-  if (!BuildFormWidgets(*window, form)) return nullptr;
+  window->formArea_->setFixedSize(form.clientWidth, form.clientHeight);
+  if (!BuildFormWidgets(*window->formArea_, form)) return nullptr;
   window->BindHandlers();
+  window->AddMenuBar();
   window->CentreOnScreen();
   OnWindowCreated(parts.state, parts.clock);
   return window;
@@ -87,15 +93,29 @@ void MainWindow::BindHandlers() {
   }
 }
 
+void MainWindow::AddMenuBar() {
+  // The window takes the size of the menu bar and the form below it, and keeps it.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setMenuBar(MakeMainMenu({[this] { Generate(); }, [this] { GenerateBatch(); },
+                                   [this] { close(); }, [this] { ShowAboutBox(this); }},
+                                  this));
+  layout->addWidget(formArea_);
+  layout->activate();
+}
+
 void MainWindow::CentreOnScreen() {
-  // The form's outer size, as the Windows frame has it; a window manager's frame may differ
-  // by a few pixels.
+  // The form's outer size as the Windows frame has it, grown by the menu bar; a window
+  // manager's frame may differ by a few pixels.
   const FormSpec& form = MainForm();
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
+  const int outerHeight = form.outerHeight + height() - form.clientHeight;
   const QRect area = screen->geometry();
   move(area.left() + (area.width() - form.outerWidth) / 2,
-       area.top() + (area.height() - form.outerHeight) / 2);
+       area.top() + (area.height() - outerHeight) / 2);
 }
 
 void MainWindow::Generate() {
@@ -113,6 +133,14 @@ void MainWindow::Generate() {
     office.automation.ReleaseDocuments();
     parts_.messages.Show(OfficeMessage(kWordStoppedMidRun));
   }
+}
+
+void MainWindow::GenerateBatch() {
+  // One set at a time: the window stays live while a set is written.
+  if (batchRunning_) return;
+  batchRunning_ = true;
+  RunBatchFromWindow(*this, {controls_, parts_.clock, parts_.messages, parts_.converter});
+  batchRunning_ = false;
 }
 
 }  // namespace kalkora::qt

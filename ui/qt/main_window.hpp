@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/base/clock.hpp"
+#include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
 #include "ui/qt/office_backend.hpp"
@@ -17,10 +18,13 @@ struct WindowParts {
   Clock& clock;
   MessageBox& messages;
   OfficeBackend office;
+  // Turns class sets into PDF; null when this build has no office for it.
+  DocumentConverter* converter = nullptr;
 };
 
-// Kalkora's one window, made by walking the form table: fixed size, minimize and close boxes
-// only, centred on the screen. Its handlers are bound by the table's handler column.
+// Kalkora's one window: a menu bar above the form's client area, which is made by walking the
+// form table. Fixed size, minimize and close boxes only, centred on the screen. The controls'
+// handlers are bound by the table's handler column.
 class MainWindow : public QWidget {
  public:
   // A finished window, not yet shown, whose creation handler has run (the generator is
@@ -28,16 +32,22 @@ class MainWindow : public QWidget {
   static std::unique_ptr<MainWindow> Create(WindowParts parts);
 
   Controls& controls() { return controls_; }
+  // The form's client area below the menu bar: the parent of the form's top-level controls.
+  QWidget& formArea() { return *formArea_; }
 
  private:
   explicit MainWindow(WindowParts parts);
 
   void BindHandlers();
+  void AddMenuBar();
   void CentreOnScreen();
   void Generate();
+  void GenerateBatch();
 
   WindowParts parts_;
+  QWidget* formArea_;
   QtControls controls_;
+  bool batchRunning_ = false;
 };
 
 }  // namespace kalkora::qt

@@ -16,6 +16,8 @@
 #include "resources/template_bytes.hpp"
 #include "core/word/bounded_automation.hpp"
 #include "office/com/com_word_processor.hpp"
+#include "office/com/message_filter.hpp"
+#include "office/com/word_document_converter.hpp"
 #include "system/win32/local_app_data_template_store.hpp"
 #include "system/win32/registry_office_locator.hpp"
 
@@ -61,14 +63,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   kalkora::SystemClock clock;
   kalkora::win32::Win32MessageBox messages;
   // Every Word call is bounded; each worker of the limit is a COM apartment with a connection
-  // of its own.
+  // of its own, whose message filter retries the calls a busy Word turns away.
   kalkora::BoundedAutomation automation(
       [] { return std::make_unique<kalkora::com::ComWordProcessor>(); }, kOfficeCallLimit,
-      [] { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); });
+      [] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        kalkora::com::RegisterOfficeMessageFilter(kOfficeCallLimit);
+      });
   kalkora::win32::RegistryOfficeLocator locator;
   kalkora::win32::LocalAppDataTemplateStore store({kalkora::TemplateBytes, kalkora::TemplateFileName});
 
   kalkora::win32::MainWindow window({state, clock, messages, automation, locator, store});
+  kalkora::com::WordDocumentConverter converter(kalkora::com::CreateWordApplication,
+                                                kOfficeCallLimit);
+  if (kalkora::com::WordIsRegistered()) window.UseConverter(&converter);
   if (!window.Create(instance)) {
     MessageBoxW(nullptr, L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n", L"错误",
                 MB_OK | MB_ICONERROR | MB_TASKMODAL);
@@ -77,6 +85,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorW(window.hwnd(), window.accelerators(), &message)) continue;
     if (IsDialogMessageW(window.hwnd(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -4,15 +4,19 @@
 #include <shellapi.h>
 
 #include "core/app/clock_text.hpp"
-#include "core/base/form_names.hpp"
 #include "core/app/form_table.hpp"
+#include "core/app/generate_command.hpp"
 #include "core/app/kind_selection.hpp"
+#include "core/base/form_names.hpp"
+#include "system/win32/utf16.hpp"
+#include "ui/win32/about_box.hpp"
 #include "ui/win32/banner_picture.hpp"
+#include "ui/win32/batch_run.hpp"
 #include "ui/win32/control_ids.hpp"
 #include "ui/win32/generate_button.hpp"
+#include "ui/win32/menu.hpp"
 #include "ui/win32/resource_ids.h"
-#include "core/app/generate_command.hpp"
-#include "system/win32/utf16.hpp"
+#include "ui/win32/window_placement.hpp"
 
 namespace kalkora::win32 {
 namespace {
@@ -99,6 +103,7 @@ NativeKind KindOf(const ControlSpec& item, bool firstOfRadioGroup) {
 
 MainWindow::~MainWindow() {
   if (window_) DestroyWindow(window_);
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(guiFont_), static_cast<HGDIOBJ>(buttonFont_),
                          static_cast<HGDIOBJ>(linkFont_), static_cast<HGDIOBJ>(banner_)}) {
     if (object) DeleteObject(object);
@@ -122,12 +127,15 @@ bool MainWindow::Create(HINSTANCE instance) {
   }
 
   const FormSpec& form = MainForm();
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - form.outerWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - form.outerHeight) / 2;
+  HMENU menu = CreateMainMenu();
   CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, ToUtf16(form.caption).c_str(),
-                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top,
-                  form.outerWidth, form.outerHeight, nullptr, nullptr, instance, this);
+                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                  CW_USEDEFAULT, form.outerWidth, form.outerHeight, nullptr, menu, instance, this);
+  if (!window_) DestroyMenu(menu);
   if (!window_ || !CreateControls(instance)) return false;
+  // The form keeps its client area under the menu bar: the window grows by the bar's height.
+  FitAndCentre(window_, form.clientWidth, form.clientHeight);
+  accelerators_ = CreateMenuAccelerators();
   SetTimer(window_, kClockTimerId, static_cast<UINT>(FindControl(form::时钟1)->period), nullptr);
   OnWindowCreated(parts_.state, parts_.clock);
   ShowWindow(window_, SW_SHOWNORMAL);
@@ -178,7 +186,8 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_));
         break;
       case ControlKind::EditBox:
-        if (item.maxLength > 0) SendMessageW(control, EM_SETLIMITTEXT, item.maxLength, 0);
+        if (item.maxLength > 0)
+          SendMessageW(control, EM_SETLIMITTEXT, static_cast<WPARAM>(item.maxLength), 0);
         if (item.filter != InputFilter::Any) {
           SetWindowSubclass(control, FilteredEditProc, kFilterSubclassId,
                             static_cast<DWORD_PTR>(item.filter));
@@ -208,7 +217,9 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         int edges[2] = {form.panels[0].width, form.panels[0].width + form.panels[1].width};
         SendMessageW(control, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
         controls_.SetStatusBar(control);
-        for (int i = 0; i < 2; ++i) controls_.SetPanelText(i, form.panels[i].initialText);
+        for (int i = 0; i < 2; ++i) {
+          controls_.SetPanelText(i, form.panels[static_cast<std::size_t>(i)].initialText);
+        }
         break;
       }
       case ControlKind::HyperlinkLabel:
@@ -257,7 +268,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
 LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      if (!OnMenuCommand(LOWORD(wParam))) OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case WM_TIMER:
       if (wParam == kClockTimerId) OnClockTick(controls_, parts_.clock);
@@ -301,6 +312,26 @@ void MainWindow::OnCommand(int id, int notification) {
     }
     return;
   }
+}
+
+bool MainWindow::OnMenuCommand(int id) {
+  switch (id) {
+    case kMenuGenerate:
+      Generate();
+      return true;
+    case kMenuBatch:
+      RunBatchFromWindow(
+          window_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
+          {controls_, parts_.clock, parts_.messages, converter_});
+      return true;
+    case kMenuQuit:
+      PostMessageW(window_, WM_CLOSE, 0, 0);
+      return true;
+    case kMenuAbout:
+      ShowAbout(window_);
+      return true;
+  }
+  return false;
 }
 
 // The run holds the UI thread from the click to its end, with the busy cursor.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/base/clock.hpp"
+#include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
 #include "ui/win32/win32_controls.hpp"
@@ -34,6 +35,10 @@ class MainWindow {
   // Creates the window and its controls and runs the creation handler; false on failure.
   bool Create(HINSTANCE instance);
   HWND hwnd() const { return window_; }
+  // What turns a class set into a PDF; null (the default) when nothing can.
+  void UseConverter(DocumentConverter* converter) { converter_ = converter; }
+  // The menu's keyboard shortcuts, for the message loop.
+  HACCEL accelerators() const { return accelerators_; }
   Win32Controls& controls() { return controls_; }
 
  private:
@@ -42,6 +47,7 @@ class MainWindow {
   bool CreateControls(HINSTANCE instance);
   void StackControls();
   void OnCommand(int id, int notification);
+  bool OnMenuCommand(int id);
   void Generate();
 
   WindowParts parts_;
@@ -52,6 +58,8 @@ class MainWindow {
   HFONT linkFont_ = nullptr;
   HBITMAP banner_ = nullptr;
   HWND hyperlink_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+  DocumentConverter* converter_ = nullptr;
 };
 
 }  // namespace kalkora::win32

@@ -2,15 +2,15 @@
 
 #include <string>
 
+#include "core/app/generate_command.hpp"
 #include "core/base/exercise_kind.hpp"
 #include "core/base/form_names.hpp"
+#include "core/generate/kind_heading.hpp"
+#include "core/generate/sheet_loop.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/simulated_word_processor.hpp"
-#include "core/app/generate_command.hpp"
-#include "core/generate/kind_heading.hpp"
-#include "core/generate/sheet_loop.hpp"
 
 namespace kalkora {
 namespace {
@@ -32,9 +32,9 @@ class GenerateCommandTest : public ::testing::Test {
     FakeClock sameClock;
     sameClock.tick = firstTick;
     ProgramState sameState;
-    GenerationContext context{controls, sameState, sameClock};
+    GenerationContext context{controls, sameState};
     RecordingProblemWriter writer;
-    RunSheetLoop(context, size, writer);
+    RunSheetLoop(context, sameClock, size, writer);
     return writer.texts;
   }
 
@@ -71,7 +71,8 @@ TEST_F(GenerateCommandTest, EveryKindOnEverySheetSizeFillsTheProblemCellsInReadi
         const int column = (p - 1) % columns + 1;
         const auto cell = document.Cell(row, column);
         ASSERT_EQ(cell.size(), 1u);
-        EXPECT_EQ(cell[0]->text, expected[p - 1]) << where << " p=" << p;
+        EXPECT_EQ(cell[0]->text, expected.at(static_cast<std::size_t>(p - 1)))
+            << where << " p=" << p;
         ASSERT_EQ(cell[0]->typed.size(), 1u);
         EXPECT_EQ(cell[0]->typed[0].size, 12.0f) << where << " p=" << p;
       }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/base/form_names.hpp"
+#include "core/generate/operand_draw.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
-#include "core/generate/operand_draw.hpp"
 
 namespace kalkora {
 namespace {
@@ -62,7 +62,7 @@ TEST_P(DrawOperandTest, StaysWithinTheReadRange) {
   ProgramState state;
   controls.WriteText(form::编辑框1, GetParam().from);
   controls.WriteText(form::编辑框2, GetParam().to);
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
   int seen_low = 1 << 30, seen_high = -1;
   for (std::uint32_t seed = 0; seed < 3000; ++seed) {
     state.random.Seed(seed);

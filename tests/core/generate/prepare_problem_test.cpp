@@ -3,11 +3,12 @@
 #include <regex>
 
 #include "core/base/form_names.hpp"
+#include "core/generate/prepare_problem.hpp"
+#include "core/generate/random_generator.hpp"
+#include "core/generate/sheet_loop.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
-#include "core/generate/prepare_problem.hpp"
-#include "core/generate/sheet_loop.hpp"
 
 namespace kalkora {
 namespace {
@@ -20,20 +21,20 @@ class PrepareProblemTest : public ::testing::Test {
   }
   std::vector<std::string> Sheet(int size = 18) {
     testing::RecordingProblemWriter writer;
-    RunSheetLoop(context, size, writer);
+    RunSheetLoop(context, clock, size, writer);
     return writer.texts;
   }
 
   testing::MemoryControls controls;
   testing::FakeClock clock;
   ProgramState state;
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
 };
 
 TEST_F(PrepareProblemTest, DecimalsOffClearsBothSuffixes) {
   state.DecimalSuffix1 = ".12";
   state.DecimalSuffix2 = ".34";
-  PrepareProblem(context, std::nullopt);
+  PrepareProblem(context, clock, std::nullopt);
   EXPECT_EQ(state.DecimalSuffix1, "");
   EXPECT_EQ(state.DecimalSuffix2, "");
 }
@@ -48,7 +49,7 @@ TEST_F(PrepareProblemTest, EachPlacesCountGivesExactlyThatManyDigitsNeverStartin
     DecimalsOn(places);
     for (std::uint32_t tick = 0; tick < 3000; ++tick) {
       clock.queuedTicks = {tick};
-      PrepareProblem(context, std::nullopt);
+      PrepareProblem(context, clock, std::nullopt);
       ASSERT_TRUE(std::regex_match(state.DecimalSuffix1, shape)) << state.DecimalSuffix1;
       ASSERT_TRUE(std::regex_match(state.DecimalSuffix2, shape)) << state.DecimalSuffix2;
       if (places[0] == '5') {
@@ -60,7 +61,7 @@ TEST_F(PrepareProblemTest, EachPlacesCountGivesExactlyThatManyDigitsNeverStartin
 
 TEST_F(PrepareProblemTest, ReadsThePlacesTextAfreshForEveryComparison) {
   DecimalsOn("3");
-  PrepareProblem(context, std::nullopt);
+  PrepareProblem(context, clock, std::nullopt);
   EXPECT_EQ(controls.TextReads(form::编辑框3), 6) << "\"1\", \"2\", \"3\" for each suffix";
 }
 
@@ -68,10 +69,10 @@ TEST_F(PrepareProblemTest, UnrecognisedPlacesTextsKeepTheSuffixesOfTheLastPrepar
   for (const char* places : {"02", "2.0", " 2", "２", "-2", "2.5"}) {
     testing::MemoryControls fresh;
     ProgramState started;
-    GenerationContext atStart{fresh, started, clock};
+    GenerationContext atStart{fresh, started};
     fresh.Select(form::单选框5);
     fresh.WriteText(form::编辑框3, places);
-    PrepareProblem(atStart, std::nullopt);
+    PrepareProblem(atStart, clock, std::nullopt);
     EXPECT_EQ(started.DecimalSuffix1, "") << places;
     EXPECT_EQ(started.DecimalSuffix2, "") << places;
   }
@@ -86,17 +87,53 @@ TEST_F(PrepareProblemTest, UnrecognisedPlacesTextsKeepTheSuffixesOfTheLastPrepar
   }
 }
 
-TEST_F(PrepareProblemTest, TheSeedIsTheTickCountUnchanged) {
-  clock.queuedTicks = {0xFFFFFFFEu};
-  EXPECT_EQ(PrepareProblem(context, std::nullopt), 0xFFFFFFFEu);
+// MurmurHash3's finaliser; the values are those of its reference implementation.
+TEST_F(PrepareProblemTest, TheSeedIsTheTickPassedThroughTheFinaliser) {
+  const std::pair<std::uint32_t, std::uint32_t> finalised[] = {
+      {0, 0}, {1, 0x514E28B7u}, {700, 0x4101B84Au}, {0xFFFFFFFEu, 0x7995C304u}};
+  for (const auto& [tick, seed] : finalised) {
+    EXPECT_EQ(Fmix32(tick), seed) << tick;
+    clock.queuedTicks = {tick};
+    EXPECT_EQ(PrepareProblem(context, clock, std::nullopt), tick) << "returns the raw tick";
+    RandomGenerator expected;
+    expected.Seed(seed);
+    EXPECT_EQ(state.random.Next(), expected.Next()) << tick;
+  }
+}
+
+// Ticks a few milliseconds apart used to make the first operands climb in step (27 of 29
+// steps up on a 30-problem sheet); through the finaliser about half the steps go up.
+TEST_F(PrepareProblemTest, FirstOperandsOfProblemsTwoMillisecondsApartDoNotClimb) {
+  clock.step = 2;
+  int ups = 0;
+  int steps = 0;
+  for (int sheet = 0; sheet < 20; ++sheet) {
+    clock.tick = 100000 + 7919u * static_cast<std::uint32_t>(sheet);
+    const std::vector<std::string> texts = Sheet(30);
+    for (std::size_t i = 1; i < texts.size(); ++i, ++steps) {
+      if (std::stoi(texts[i]) > std::stoi(texts[i - 1])) ++ups;
+    }
+  }
+  EXPECT_GT(ups, steps * 2 / 5);
+  EXPECT_LT(ups, steps * 3 / 5);
+}
+
+TEST_F(PrepareProblemTest, ASeededPreparationUsesTheSeedUnchangedAndNoClock) {
+  DecimalsOn("2");
+  PrepareSeededProblem(context, 0x514E28B7u);
+  const std::string suffix1 = state.DecimalSuffix1;
+  clock.queuedTicks = {1};
+  PrepareProblem(context, clock, std::nullopt);
+  EXPECT_EQ(state.DecimalSuffix1, suffix1) << "tick 1 gives the seed Fmix32(1)";
+  EXPECT_TRUE(clock.pauses.empty());
 }
 
 // Neighbouring problems never share a seed: while the counter has not moved on from the
-// previous problem's seed, preparation waits and reads it again.
-TEST_F(PrepareProblemTest, WaitsForTheTickCountToMoveOnFromThePreviousSeed) {
+// previous problem's tick, preparation waits and reads it again.
+TEST_F(PrepareProblemTest, WaitsForTheTickCountToMoveOnFromThePreviousTick) {
   clock.queuedTicks = {700, 700, 700, 701};
-  EXPECT_EQ(PrepareProblem(context, std::nullopt), 700u);
-  EXPECT_EQ(PrepareProblem(context, 700u), 701u);
+  EXPECT_EQ(PrepareProblem(context, clock, std::nullopt), 700u);
+  EXPECT_EQ(PrepareProblem(context, clock, 700u), 701u);
   EXPECT_EQ(clock.pauses.size(), 2u);
 
   clock.step = 0;  // a coarse counter that only moves when time passes

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "core/base/form_names.hpp"
-#include "fakes/fake_clock.hpp"
-#include "fakes/memory_controls.hpp"
 #include "core/generate/chain_problems.hpp"
 #include "core/generate/fraction_problem.hpp"
 #include "core/generate/number_text.hpp"
 #include "core/generate/pair_problems.hpp"
+#include "fakes/fake_clock.hpp"
+#include "fakes/memory_controls.hpp"
 
 namespace kalkora {
 namespace {
@@ -22,7 +22,7 @@ class ProblemTest : public ::testing::Test {
   testing::MemoryControls controls;
   testing::FakeClock clock;
   ProgramState state;
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
 };
 
 TEST_F(ProblemTest, EqualBoundsGiveTheBoundInEveryKind) {
@@ -69,6 +69,38 @@ TEST_F(ProblemTest, LargerFirstKindsPutTheLargerDrawFirstAndLeaveTheSuffixesInPl
   EXPECT_EQ(ChainAddSubProblem(context, 15, 24), "68 + 35 - 21 + 1 + 35 =");
   Seed(1);
   EXPECT_EQ(ChainAddSubProblem(context, 30, 30), "68 + 35 - 21 + 1 =");
+}
+
+// With equal integer draws the larger decimal part goes first, whichever suffix holds it; with
+// unequal draws, or a suffix missing, the suffixes keep their places.
+TEST_F(ProblemTest, LargerFirstKindsPutTheLargerSuffixFirstWhenTheDrawsTie) {
+  struct Case {
+    const char* from;
+    const char* suffix1;
+    const char* suffix2;
+    const char* subtraction;
+  };
+  const Case cases[] = {
+      {"5", ".123", ".456", "5.456 - 5.123 ="}, {"5", ".456", ".123", "5.456 - 5.123 ="},
+      {"5", ".45", ".5", "5.5 - 5.45 ="},       {"5", ".77", ".77", "5.77 - 5.77 ="},
+      {"5", "", ".27", "5 - 5.27 ="},           {"1", ".123", ".456", "68.123 - 42.456 ="},
+  };
+  for (const Case& c : cases) {
+    Range(c.from, c.from[0] == '5' ? "5" : "100");
+    state.DecimalSuffix1 = c.suffix1;
+    state.DecimalSuffix2 = c.suffix2;
+    Seed(1);
+    EXPECT_EQ(Subtraction(context), c.subtraction);
+    std::string division = c.subtraction;
+    division.replace(division.find(" - "), 3, " ÷ ");
+    Seed(1);
+    EXPECT_EQ(Division(context), division);
+    Seed(1);
+    EXPECT_EQ(FourOpMixed(context, 6), c.subtraction);
+    Seed(1);
+    EXPECT_EQ(MulDivMixed(context, 10), division);
+    EXPECT_EQ(state.DecimalSuffix1, c.suffix1) << "the suffixes themselves stay";
+  }
 }
 
 TEST_F(ProblemTest, FractionsNeverExceedOneHalf) {

@@ -9,10 +9,10 @@
 
 #include "core/base/exercise_kind.hpp"
 #include "core/base/form_names.hpp"
+#include "core/generate/sheet_loop.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
-#include "core/generate/sheet_loop.hpp"
 
 namespace kalkora {
 namespace {
@@ -26,7 +26,7 @@ const char* const kKindNames[kKindCount] = {
     "MulDivMixed", "FourOpMixed", "ChainAddition",  "ChainAddSub", "Fraction"};
 
 std::string_view BoxOf(const std::string& kindName) {
-  for (int i = 0; i < kKindCount; ++i) {
+  for (std::size_t i = 0; i < kExerciseKinds.size(); ++i) {
     if (kindName == kKindNames[i]) return kExerciseKinds[i].box;
   }
   throw std::invalid_argument(kindName);
@@ -49,9 +49,9 @@ std::vector<std::string> SheetTexts(const std::string& kind, int sheetSize,
   FakeClock clock;
   clock.tick = 5000;
   ProgramState state;
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  EXPECT_TRUE(RunSheetLoop(context, sheetSize, writer));
+  EXPECT_TRUE(RunSheetLoop(context, clock, sheetSize, writer));
   return writer.texts;
 }
 
@@ -83,7 +83,8 @@ TEST(SheetTexts, EveryKindAndSizeGivesThePinnedTextsAtThePatternBoundaries) {
     const std::vector<std::string> texts = SheetTexts(kind, size, places);
     ASSERT_EQ(texts.size(), static_cast<std::size_t>(size));
     for (const auto& [p, text] : positions) {
-      EXPECT_EQ(texts[p - 1], text) << kind << ' ' << size << ' ' << places << " p=" << p;
+      EXPECT_EQ(texts.at(static_cast<std::size_t>(p - 1)), text)
+          << kind << ' ' << size << ' ' << places << " p=" << p;
     }
   }
 }
@@ -100,10 +101,11 @@ TEST(SheetTexts, OperatorsFollowThePositionOnEverySheetSize) {
     const auto mixed = SheetTexts("AddSubMixed", size, "off");
     const auto chain = SheetTexts("ChainAddSub", size, "off");
     for (int p = 1; p <= size; ++p) {
+      const auto at = static_cast<std::size_t>(p - 1);
       const std::regex& expected = p <= 5 ? plus : p <= 10 ? minus : p <= 15 ? times : divide;
-      EXPECT_TRUE(std::regex_match(four[p - 1], expected)) << size << " p=" << p;
-      EXPECT_TRUE(std::regex_match(mixed[p - 1], p <= 9 ? plus : minus)) << size << " p=" << p;
-      std::string shape = std::regex_replace(chain[p - 1], std::regex(R"(\d+)"), "n");
+      EXPECT_TRUE(std::regex_match(four[at], expected)) << size << " p=" << p;
+      EXPECT_TRUE(std::regex_match(mixed[at], p <= 9 ? plus : minus)) << size << " p=" << p;
+      std::string shape = std::regex_replace(chain[at], std::regex(R"(\d+)"), "n");
       const char* patterns5[] = {
           "n + n - n + n - n =", "n + n + n - n - n =", "n + n - n + n + n ="};
       const char* patterns4[] = {"n + n - n + n =", "n + n + n - n =", "n + n - n + n ="};
@@ -132,9 +134,9 @@ TEST(SheetLoop, TwoTickedKindsUseTheFirstInTheFixedOrder) {
   controls.WriteState(form::选择框4, 1);  // 除法 comes before 分数
   FakeClock clock;
   ProgramState state;
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  RunSheetLoop(context, 18, writer);
+  RunSheetLoop(context, clock, 18, writer);
   for (const std::string& text : writer.texts) EXPECT_NE(text.find(" ÷ "), std::string::npos);
 }
 
@@ -143,9 +145,9 @@ TEST(SheetLoop, WithoutATickedKindNothingIsWrittenButTheCellsStillAdvance) {
   controls.WriteState(form::选择框1, 0);
   FakeClock clock;
   ProgramState state;
-  GenerationContext context{controls, state, clock};
+  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  EXPECT_TRUE(RunSheetLoop(context, 18, writer));
+  EXPECT_TRUE(RunSheetLoop(context, clock, 18, writer));
   EXPECT_TRUE(writer.texts.empty());
   EXPECT_EQ(writer.advances.size(), 17u);
 }

@@ -3,7 +3,8 @@
 
 Writes two documents with the writer (through the write_docx_pages helper): three worksheets
 of 18, 24 and 30 problems, and a class set of each sheet followed by its answer key, whose
-longer cells wrap (a page break within a sheet size, a new section between sizes). Converts
+longer cells wrap (a page break within a sheet size, a new section between sizes). With
+--kalkora-sheets, also a class set of three sheets and its key made by that program. Converts
 them, and the three .doc templates, to .odt and PDF on a private profile, then checks that
 - each document prints one page per sheet;
 - every page's size and margins, the table's left edge and width, its column widths and row
@@ -12,9 +13,11 @@ them, and the three .doc templates, to .odt and PDF on a private profile, then c
 - the title, heading, cell texts (in reading order) and date line read back as written;
 - every word of every page is printed where it is on the template filled with the same texts
   in the way the cell writer types them (heading and date in the template's formatting,
-  problems at 12 pt), so lines wrap and rows grow exactly as on the classic sheet.
+  problems at 12 pt), so lines wrap and rows grow exactly as on the classic sheet;
+- the program's set has the kind's headings, the codes on the date lines, and in every key
+  cell the sheet's problem followed by an answer.
 
-usage: docx_readback_test.py WRITE_DOCX_PAGES TEMPLATE_DIR [KEEP_DIR]
+usage: docx_readback_test.py [--kalkora-sheets PROGRAM] WRITE_DOCX_PAGES TEMPLATE_DIR [KEEP_DIR]
 KEEP_DIR, when given, keeps the documents, PDFs and filled templates there.
 Exit status: 0 all good, 1 a difference, 77 no LibreOffice or poppler (the test is skipped).
 """
@@ -86,6 +89,35 @@ SHEETS = [
 ]
 KEYS = [(size, head + " 答案", [key_cell(c) for c in cells], date) for size, head, cells, date in SHEETS]
 CLASS_SET = [page for sheet_and_key in zip(SHEETS, KEYS) for page in sheet_and_key]
+
+
+# A class set made by kalkora-sheets: its problems are only known once read back.
+PROGRAM_SET = ["--kind", "除法", "--problems", "30", "--decimals", "2", "--sheets", "3", "--answers",
+               "--code", "999999", "--date", "2026-12-09"]
+PROGRAM_HEADINGS = (heading("除法运算题", 58), "  除法运算题答案")
+PROGRAM_DATES = [f"2026年12月9日    卷号 {code}" for code in (999999, 100000, 100001)]
+
+
+def write_program_set(program, path):
+    subprocess.run([program, *PROGRAM_SET, "--output", path], check=True, timeout=120)
+
+
+def program_pages(check, sheet_odt, key_odt):
+    """The program's pages as read back, checked against what is known of them beforehand."""
+    sets = []
+    for odt, head in zip((sheet_odt, key_odt), PROGRAM_HEADINGS):
+        pages = []
+        for _, blocks in OdtDocument(odt).pages():
+            texts = [paragraph_text(c) for row in rows(blocks[3])[0::2] for c in cells(row)]
+            pages.append((30, head, texts, PROGRAM_DATES[len(pages)] if len(pages) < 3 else ""))
+        check.equal(f"{os.path.basename(odt)}: pages", len(pages), 3)
+        sets.append(pages)
+    for number, (sheet, key) in enumerate(zip(*sets), start=1):
+        for problem, answered in zip(sheet[2], key[2], strict=True):
+            if not (problem.endswith(" =") and answered.startswith(problem + " ") and
+                    len(answered) > len(problem) + 1):
+                check.failures.append(f"program key page {number}: {answered!r} for {problem!r}")
+    return sets
 
 
 def write_docx(helper, pages, path):
@@ -350,9 +382,13 @@ def check_printed(check, name, pdf, filled_pdfs):
 
 
 def main():
-    if len(sys.argv) not in (3, 4):
+    arguments = sys.argv[1:]
+    program = None
+    if arguments[:1] == ["--kalkora-sheets"]:
+        program, arguments = arguments[1], arguments[2:]
+    if len(arguments) not in (2, 3):
         sys.exit(__doc__.strip().split("\n\n")[-1])
-    helper, template_dir = sys.argv[1], sys.argv[2]
+    helper, template_dir = arguments[0], arguments[1]
     soffice = shutil.which("soffice")
     if soffice is None or shutil.which("pdftotext") is None or shutil.which("pdfinfo") is None:
         print("soffice or poppler-utils not found: skipping the .docx read-back")
@@ -364,9 +400,16 @@ def main():
         documents = {"sheets": SHEETS, "class_set": CLASS_SET}
         for stem, pages in documents.items():
             write_docx(helper, pages, os.path.join(work, f"{stem}.docx"))
+        program_stems = ["program_set", "program_set-答案"] if program else []
+        if program:
+            write_program_set(program, os.path.join(work, "program_set.docx"))
         templates = [os.path.join(template_dir, TEMPLATES[size]) for size in TEMPLATES]
-        convert(soffice, "odt", [os.path.join(work, f"{s}.docx") for s in documents] + templates, out, work)
+        convert(soffice, "odt", [os.path.join(work, f"{s}.docx") for s in [*documents, *program_stems]] +
+                templates, out, work)
         template_odts = {size: os.path.join(out, os.path.splitext(TEMPLATES[size])[0] + ".odt") for size in TEMPLATES}
+        if program:
+            read = program_pages(check, *(os.path.join(out, f"{s}.odt") for s in program_stems))
+            documents.update(zip(program_stems, read))
         filled = {}
         for stem, pages in documents.items():
             for number, page in enumerate(pages, start=1):
@@ -386,7 +429,8 @@ def main():
     for failure in check.failures:
         print(failure)
     print(f"{'ok' if not check.failures else f'{len(check.failures)} difference(s)'}: "
-          f"{len(SHEETS)} sheets and a class set of {len(CLASS_SET)} pages read back")
+          f"{len(SHEETS)} sheets and a class set of {len(CLASS_SET)} pages read back"
+          f"{', and the set and key of kalkora-sheets' if program else ''}")
     return 1 if check.failures else 0
 
 

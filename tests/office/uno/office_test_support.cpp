@@ -64,13 +64,13 @@ float HeightOf(const Reference<css::text::XText>& text, const char* property) {
 }
 
 void ReadTable(const Reference<css::text::XTextTable>& table, SheetContent& sheet) {
-  const int rows = table->getRows()->getCount();
-  const int columns = table->getColumns()->getCount();
+  const auto rows = static_cast<std::size_t>(table->getRows()->getCount());
+  const auto columns = static_cast<std::size_t>(table->getColumns()->getCount());
   sheet.cells.assign(rows, std::vector<std::string>(columns));
   sheet.latinHeights.assign(rows, std::vector<float>(columns));
   sheet.asianHeights.assign(rows, std::vector<float>(columns));
-  for (int row = 0; row < rows; ++row) {
-    for (int column = 0; column < columns; ++column) {
+  for (std::size_t row = 0; row < rows; ++row) {
+    for (std::size_t column = 0; column < columns; ++column) {
       const std::string name =
           std::string(1, static_cast<char>('A' + column)) + std::to_string(row + 1);
       const Reference<css::text::XText> text(

@@ -67,18 +67,20 @@ void ExpectSameSheet(const SheetContent& sheet, const SimDocument& expected, Exe
   EXPECT_EQ(sheet.beforeTable[2], KindHeading(kind));
   ASSERT_EQ(sheet.cells.size(), 12u);
   for (int row = 0; row < 12; ++row) {
-    ASSERT_EQ(sheet.cells[row].size(), static_cast<std::size_t>(columns));
+    const auto r = static_cast<std::size_t>(row);
+    ASSERT_EQ(sheet.cells[r].size(), static_cast<std::size_t>(columns));
     for (int column = 0; column < columns; ++column) {
+      const auto c = static_cast<std::size_t>(column);
       SCOPED_TRACE("row " + std::to_string(row + 1) + " column " + std::to_string(column + 1));
-      const std::string& text = sheet.cells[row][column];
+      const std::string& text = sheet.cells[r][c];
       if (row % 2 == 1) {
         EXPECT_TRUE(OnlyParagraphBreaks(text)) << text;
         continue;
       }
       EXPECT_EQ(text, expected.CellText(row + 1, column + 1));
       EXPECT_TRUE(text.ends_with(" =")) << text;
-      EXPECT_FLOAT_EQ(sheet.latinHeights[row][column], 12.0f);
-      EXPECT_FLOAT_EQ(sheet.asianHeights[row][column], 12.0f);
+      EXPECT_FLOAT_EQ(sheet.latinHeights[r][c], 12.0f);
+      EXPECT_FLOAT_EQ(sheet.asianHeights[r][c], 12.0f);
     }
   }
   ASSERT_EQ(sheet.afterTable.size(), 1u);
@@ -92,7 +94,7 @@ void ExpectSameSheet(const SheetContent& sheet, const SimDocument& expected, Exe
 class EverySheet : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(EverySheet, MatchesTheSimulationCellByCell) {
-  const ExerciseKindInfo& kind = kExerciseKinds[std::get<0>(GetParam())];
+  const ExerciseKindInfo& kind = kExerciseKinds.at(static_cast<std::size_t>(std::get<0>(GetParam())));
   const SizeCase& size = kSizes[std::get<1>(GetParam())];
   const auto [sheet, expected] = MakeBothWays(kind.box, size);
   ExpectSameSheet(sheet, expected, kind.kind, size.size);

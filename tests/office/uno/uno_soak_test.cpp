@@ -24,7 +24,9 @@ long ResidentKilobytes() {
 }
 
 double MeanMilliseconds(const std::vector<double>& times, std::size_t from, std::size_t to) {
-  return std::accumulate(times.begin() + from, times.begin() + to, 0.0) / (to - from);
+  return std::accumulate(times.begin() + static_cast<std::ptrdiff_t>(from),
+                         times.begin() + static_cast<std::ptrdiff_t>(to), 0.0) /
+         static_cast<double>(to - from);
 }
 
 TEST(Soak, ThreeHundredRunsAddOneDocumentEachWithoutOurMemoryGrowing) {

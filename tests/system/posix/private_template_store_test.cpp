@@ -75,18 +75,18 @@ TEST_F(StoreFolder, RefusesFoldersAndNamesItDoesNotOwnAlone) {
     void (*prepare)(const std::string& folder, const fs::path& elsewhere, const fs::path& victim);
   } cases[] = {
       {"folder is a link",
-       [](const std::string& folder, const fs::path& elsewhere, const fs::path&) {
-         fs::create_directories(elsewhere);
-         ::chmod(elsewhere.c_str(), 0700);
+       [](const std::string& folder, const fs::path& target, const fs::path&) {
+         fs::create_directories(target);
+         ::chmod(target.c_str(), 0700);
          fs::create_directories(fs::path(folder).parent_path());
-         fs::create_directory_symlink(elsewhere, folder);
+         fs::create_directory_symlink(target, folder);
        }},
       {"link at the file name",
-       [](const std::string& folder, const fs::path&, const fs::path& victim) {
+       [](const std::string& folder, const fs::path&, const fs::path& kept) {
          fs::create_directories(folder);
          ::chmod(folder.c_str(), 0700);
-         std::ofstream(victim) << "keep me";
-         fs::create_symlink(victim, folder + "/doc.doc");
+         std::ofstream(kept) << "keep me";
+         fs::create_symlink(kept, folder + "/doc.doc");
        }},
       {"folder writable by the group",
        [](const std::string& folder, const fs::path&, const fs::path&) {

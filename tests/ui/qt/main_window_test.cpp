@@ -13,10 +13,11 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "core/base/form_names.hpp"
 #include "core/app/form_table.hpp"
+#include "core/base/form_names.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/status_panels.hpp"
+#include "url_recorder.hpp"
 #include "window_fixture.hpp"
 
 namespace kalkora::testing {
@@ -26,7 +27,7 @@ using qt::ToQString;
 
 TEST_F(WindowTest, HasTheFormsCaptionFixedClientSizeAndNoMaximizeBox) {
   EXPECT_EQ(window->windowTitle(), " Kalkora V1.6");
-  EXPECT_EQ(window->size(), QSize(551, 260));
+  EXPECT_EQ(window->formArea().size(), QSize(551, 260));
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
   const Qt::WindowFlags flags = window->windowFlags();
   EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
@@ -37,10 +38,12 @@ TEST_F(WindowTest, HasTheFormsCaptionFixedClientSizeAndNoMaximizeBox) {
   for (const int size : {16, 32, 48, 128}) EXPECT_TRUE(iconSizes.contains(QSize(size, size)));
 }
 
+// The outer size is the form's grown by the menu bar above the client area.
 TEST_F(WindowTest, IsCentredOnTheScreenByItsOuterSize) {
   const QRect screen = window->screen()->geometry();
+  const int menuHeight = window->height() - window->formArea().height();
   EXPECT_EQ(window->pos(), QPoint(screen.left() + (screen.width() - 557) / 2,
-                                  screen.top() + (screen.height() - 292) / 2));
+                                  screen.top() + (screen.height() - (292 + menuHeight)) / 2));
 }
 
 TEST_F(WindowTest, StartsWithTheFormsDefaults) {
@@ -82,7 +85,8 @@ TEST_F(WindowTest, EveryControlStandsWhereTheFormPutsIt) {
     ASSERT_TRUE(widget);
     EXPECT_EQ(widget->geometry(), qt::ToQRect(entry.rect));
     QWidget* parent = widget->parentWidget();
-    EXPECT_EQ(parent == window.get() ? QString() : parent->objectName(), ToQString(entry.parent));
+    EXPECT_EQ(parent == &window->formArea() ? QString() : parent->objectName(),
+              ToQString(entry.parent));
     EXPECT_TRUE(widget->isVisibleTo(window.get()));
     EXPECT_TRUE(widget->isEnabled());
   }
@@ -305,29 +309,14 @@ TEST_F(WindowTest, EnterOnTheFocusedGenerateButtonDoesNotPressIt) {
   EXPECT_TRUE(word.calls.empty());
 }
 
-// Receives the addresses that the desktop would open.
-class UrlRecorder : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> opened;
-
- public slots:
-  void Open(const QUrl& url) { opened.push_back(url); }
-};
-
 TEST_F(WindowTest, TheHyperlinkOpensTheFormsAddress) {
-  UrlRecorder recorder;
-  QDesktopServices::setUrlHandler("https", &recorder, "Open");
+  UrlRecorder recorder("https");
   auto* link = Find<QLabel>(form::超级链接框1);
   EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
   QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(12, link->height() / 2));
-  QDesktopServices::unsetUrlHandler("https");
   ASSERT_EQ(recorder.opened.size(), 1);
   EXPECT_EQ(recorder.opened.front(), QUrl(ToQString(MainForm().hyperlinkAddress)));
 }
 
 }  // namespace
 }  // namespace kalkora::testing
-
-#include "main_window_test.moc"

@@ -1,12 +1,16 @@
-// The window as the X server shows it: a real screenshot compared with the form's rectangles.
-// Runs under a private Xvfb (see run-under-xvfb.sh); the picture is kept as kalkora-window.png.
+// The window as the X server shows it: a real screenshot of the menu bar and the form below it,
+// the form compared with its rectangles. Runs under a private Xvfb (see run-under-xvfb.sh); the
+// picture is kept as kalkora-window.png.
 #include <QDir>
 #include <QScreen>
 #include <QSet>
 #include <QTest>
 
-#include "core/base/form_names.hpp"
 #include "core/app/form_table.hpp"
+#include "core/base/form_names.hpp"
+#include "modal_answers.hpp"
+#include "ui/qt/batch_dialog.hpp"
+#include "ui/qt/main_menu.hpp"
 #include "ui/qt/wrapping_indicator_button.hpp"
 #include "window_fixture.hpp"
 
@@ -18,14 +22,16 @@ class WindowScreenshot : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     QTest::qWait(300);  // let the first paint reach the server
-    shot = window->screen()->grabWindow(window->winId()).toImage();
-    shot.save(QDir::current().filePath("kalkora-window.png"));
+    whole = window->screen()->grabWindow(window->winId()).toImage();
+    whole.save(QDir::current().filePath("kalkora-window.png"));
+    const QWidget& area = window->formArea();
+    shot = whole.copy(QRect(area.pos(), area.size()));
   }
 
-  // The control's rectangle in window coordinates.
+  // The control's rectangle in the form's client area.
   QRect InWindow(std::string_view name) {
     QWidget* widget = Find<QWidget>(name);
-    return {widget->mapTo(window.get(), QPoint(0, 0)), widget->size()};
+    return {widget->mapTo(&window->formArea(), QPoint(0, 0)), widget->size()};
   }
 
   int Colours(const QRect& area) const {
@@ -47,7 +53,8 @@ class WindowScreenshot : public WindowTest {
     return false;
   }
 
-  QImage shot;
+  QImage whole;  // the window with its menu bar
+  QImage shot;   // the form's client area
 };
 
 bool IsVisual(const ControlSpec& entry) {
@@ -55,9 +62,24 @@ bool IsVisual(const ControlSpec& entry) {
          entry.kind != ControlKind::WordDocuments;
 }
 
-TEST_F(WindowScreenshot, ShowsTheWholeClientArea) {
-  ASSERT_FALSE(shot.isNull());
+int DarkPixels(const QImage& image, const QRect& area) {
+  int dark = 0;
+  const QRect inside = area.intersected(image.rect());
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) dark += qGray(image.pixel(x, y)) < 100;
+  }
+  return dark;
+}
+
+TEST_F(WindowScreenshot, ShowsTheMenuBarAndTheWholeClientAreaBelowIt) {
+  ASSERT_FALSE(whole.isNull());
+  const int menuHeight = window->formArea().y();
+  EXPECT_GT(menuHeight, 10);
+  EXPECT_EQ(whole.size(), QSize(551, 260 + menuHeight));
   EXPECT_EQ(shot.size(), QSize(551, 260));
+  // The menu titles are written at the bar's left end; its right end is empty.
+  EXPECT_GT(DarkPixels(whole, {0, 0, 120, menuHeight}), 20) << "文件 and 帮助";
+  EXPECT_EQ(DarkPixels(whole, {300, 0, 251, menuHeight}), 0);
 }
 
 TEST_F(WindowScreenshot, EveryVisibleControlIsDrawnInItsRectangle) {
@@ -83,15 +105,6 @@ TEST_F(WindowScreenshot, OnlyTheControlsTheFormPutsThereReachPastTheWindowEdge) 
   EXPECT_EQ(beyond, (std::vector<std::string>{"图片框1", "分组框1", "编辑框19"}));
 }
 
-int DarkPixels(const QImage& image, const QRect& area) {
-  int dark = 0;
-  const QRect inside = area.intersected(image.rect());
-  for (int y = inside.top(); y <= inside.bottom(); ++y) {
-    for (int x = inside.left(); x <= inside.right(); ++x) dark += qGray(image.pixel(x, y)) < 100;
-  }
-  return dark;
-}
-
 // A caption that does not fit its box is cut at the box's edges: the box on the screen then
 // shows less of it than the same box made roomy, and a line too wide reaches the right edge.
 TEST_F(WindowScreenshot, NoCaptionIsCutOffByItsBox) {
@@ -111,11 +124,42 @@ TEST_F(WindowScreenshot, NoCaptionIsCutOffByItsBox) {
     copy->setText(shown->text());
     copy->setChecked(shown->isChecked());
     copy->setGeometry(roomy.rect());
-    const QImage whole = copy->grab().toImage();
+    const QImage roomyShot = copy->grab().toImage();
     const int onScreen = DarkPixels(shot, area);
-    const int unclipped = DarkPixels(whole, whole.rect());
+    const int unclipped = DarkPixels(roomyShot, roomyShot.rect());
     EXPECT_GT(unclipped, 0);
     EXPECT_GE(onScreen, unclipped * 97 / 100) << onScreen << " of " << unclipped << " pixels";
+  }
+}
+
+// The batch dialog as the X server shows it, kept as kalkora-batch-dialog.png: every field lies
+// inside it and is drawn (a frame, a text, an arrow).
+TEST_F(WindowScreenshot, TheBatchDialogShowsEveryField) {
+  QImage dialogShot;
+  std::vector<std::pair<std::string, QRect>> fields;
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        QTest::qWait(300);
+        dialogShot = dialog.screen()->grabWindow(dialog.winId()).toImage();
+        for (const char* name :
+             {qt::batch_field::kSheets, qt::batch_field::kAnswers, qt::batch_field::kFormat,
+              qt::batch_field::kFile, qt::batch_field::kBrowse, qt::batch_field::kFirstCode}) {
+          const QWidget* field = dialog.findChild<QWidget*>(name);
+          fields.emplace_back(name, QRect(field->mapTo(&dialog, QPoint(0, 0)), field->size()));
+        }
+        dialog.reject();
+      })
+      .Run([&] { window->findChild<QAction*>(qt::kBatchAction)->trigger(); });
+  ASSERT_FALSE(dialogShot.isNull());
+  dialogShot.save(QDir::current().filePath("kalkora-batch-dialog.png"));
+  for (const auto& [name, area] : fields) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE(dialogShot.rect().contains(area));
+    QSet<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) colours.insert(dialogShot.pixel(x, y));
+    }
+    EXPECT_GE(colours.size(), 3) << "nothing drawn";
   }
 }
 

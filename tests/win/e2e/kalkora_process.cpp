@@ -95,6 +95,13 @@ void KalkoraProcess::ClickAndGoOn(std::string_view control) {
   PostMessageW(Control(control), BM_CLICK, 0, 0);
 }
 
+void KalkoraProcess::Command(int id) { PostMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+void KalkoraProcess::PressKey(WORD virtualKey) {
+  PostMessageW(window_, WM_KEYDOWN, virtualKey, 1);
+  PostMessageW(window_, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
+}
+
 bool KalkoraProcess::IsChecked(std::string_view control) {
   return SendMessageW(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -145,6 +152,15 @@ std::optional<ShownBox> KalkoraProcess::MessageBoxShowing() {
   return shown;
 }
 
+HWND KalkoraProcess::WaitForWindow(const wchar_t* className, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  do {
+    if (HWND window = FindTopLevel(process_.dwProcessId, className)) return window;
+    std::this_thread::sleep_for(50ms);
+  } while (std::chrono::steady_clock::now() < end);
+  return nullptr;
+}
+
 std::optional<ShownBox> KalkoraProcess::WaitForMessageBox(std::chrono::milliseconds limit) {
   const auto end = std::chrono::steady_clock::now() + limit;
   do {
@@ -156,6 +172,19 @@ std::optional<ShownBox> KalkoraProcess::WaitForMessageBox(std::chrono::milliseco
 
 void KalkoraProcess::Dismiss(const ShownBox& box) {
   SendMessageW(GetDlgItem(box.window, IDOK), BM_CLICK, 0, 0);
+}
+
+void KalkoraProcess::Answer(const ShownBox& box, int button) {
+  PostMessageW(GetDlgItem(box.window, button), BM_CLICK, 0, 0);
+}
+
+std::optional<DWORD> KalkoraProcess::WaitForExit(std::chrono::milliseconds limit) {
+  if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
 }
 
 std::optional<DWORD> KalkoraProcess::Close() {

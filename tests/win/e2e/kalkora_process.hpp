@@ -35,6 +35,9 @@ class KalkoraProcess {
   void Click(std::string_view control);
   // A click that returns at once, for a control whose handler runs long.
   void ClickAndGoOn(std::string_view control);
+  // A menu command by its id, and a key pressed over the window; both return at once.
+  void Command(int id);
+  void PressKey(WORD virtualKey);
   bool IsChecked(std::string_view control);
   void SetText(std::string_view control, std::string_view text);
   std::string Text(std::string_view control);
@@ -43,12 +46,18 @@ class KalkoraProcess {
   std::string PanelText(int index);
   std::vector<int> PanelEdges();
 
+  // A visible top-level window of the program with this window class, within the time.
+  HWND WaitForWindow(const wchar_t* className, std::chrono::milliseconds limit);
   // The first message box of the program that appears within the time.
   std::optional<ShownBox> WaitForMessageBox(std::chrono::milliseconds limit);
   // Any message box of the program showing now.
   std::optional<ShownBox> MessageBoxShowing();
   static void Dismiss(const ShownBox& box);
+  // Clicks one of the box's buttons (IDYES, IDNO, ...).
+  static void Answer(const ShownBox& box, int button);
 
+  // The exit code once the process has ended within the time.
+  std::optional<DWORD> WaitForExit(std::chrono::milliseconds limit);
   // Closes the window and waits for the process; its exit code, or nothing if it had to be
   // ended by force.
   std::optional<DWORD> Close();

@@ -63,15 +63,31 @@ class KalkoraWindowLayout : public ::testing::Test {
 
 KalkoraProcess* KalkoraWindowLayout::program = nullptr;
 
+// The form's client area under the menu bar: the window is as tall as its frame, the bar and
+// the form's client area.
 TEST_F(KalkoraWindowLayout, IsAFixedCentredWindowWithoutMaximizeBox) {
   const FormSpec& form = MainForm();
   const HWND window = program->Window();
-  RECT outer{};
+  RECT outer{}, client{};
   GetWindowRect(window, &outer);
-  EXPECT_EQ(outer.right - outer.left, form.outerWidth);
-  EXPECT_EQ(outer.bottom - outer.top, form.outerHeight);
-  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - form.outerWidth) / 2);
-  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - form.outerHeight) / 2);
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, form.clientWidth);
+  EXPECT_EQ(client.bottom, form.clientHeight);
+  // The bar's height: how much lower the client area starts than in a window of the same
+  // style without a menu (Wine keeps menus to their process, so they cannot be asked).
+  ASSERT_NE(GetMenu(window), nullptr);
+  RECT frame{};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+  POINT clientTop{0, 0};
+  ClientToScreen(window, &clientTop);
+  const int barHeight = clientTop.y - outer.top + frame.top;
+  EXPECT_GT(barHeight, 10);
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  EXPECT_EQ(width, form.clientWidth + frame.right - frame.left);
+  EXPECT_EQ(height, form.clientHeight + frame.bottom - frame.top + barHeight);
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
 
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);

@@ -5,7 +5,7 @@
 //   stand_in_word_server --log FILE [--fail MEMBER] [--hang MEMBER] [-Embedding]
 //
 // --fail makes every call of MEMBER fail the way Word reports an automation error; --hang makes
-// it never return. The server ends when every object it handed out has been released, or
+// it never return. ExportAsFixedFormat writes a small stand-in PDF at the path it is given. The server ends when every object it handed out has been released, or
 // when the log file is removed (the test is over), whichever comes first.
 #include <objbase.h>
 #include <windows.h>
@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "recording_word.hpp"
+#include "system/win32/utf16.hpp"
 
 namespace {
 
@@ -68,6 +69,17 @@ void AppendLine(const std::string& log, const RecordedCall& call) {
   }
 }
 
+// What Word's export leaves: a file at the path of the first argument ("BSTR:path").
+void WriteStandInPdf(const RecordedCall& call) {
+  constexpr std::string_view kText = "BSTR:";
+  if (call.arguments.empty() || !call.arguments[0].starts_with(kText)) return;
+  const std::wstring path = kalkora::win32::ToUtf16(call.arguments[0].substr(kText.size()));
+  if (std::FILE* file = _wfopen(path.c_str(), L"wb")) {
+    std::fputs("%PDF-1.4\n% stand-in\n%%EOF\n", file);
+    std::fclose(file);
+  }
+}
+
 // Ends the process once the test has removed the log file, even while a call hangs.
 void EndWithTheLog(std::string log) {
   std::thread([log = std::move(log)] {
@@ -92,12 +104,17 @@ int main(int argc, char** argv) {
   }
   if (log.empty()) return 2;
   recorder.hangRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  recorder.onCall = [log](const RecordedCall& call) { AppendLine(log, call); };
+  recorder.onCall = [log](const RecordedCall& call) {
+    AppendLine(log, call);
+    if (call.member == "ExportAsFixedFormat") WriteStandInPdf(call);
+  };
   EndWithTheLog(log);
 
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
   DWORD registration = 0;
-  if (FAILED(CoRegisterClassObject(kStandInClass, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
+  // One application per process, as Word has: the next client starts a server of its own
+  // rather than reach one that is ending.
+  if (FAILED(CoRegisterClassObject(kStandInClass, &factory, CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE,
                                    &registration))) {
     return 1;
   }

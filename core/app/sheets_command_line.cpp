@@ -1,0 +1,242 @@
+#include "core/app/sheets_command_line.hpp"
+
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <functional>
+#include <string_view>
+
+#include "core/base/form_names.hpp"
+#include "core/generate/sheet.hpp"
+
+namespace kalkora {
+namespace {
+
+struct KindName {
+  ExerciseKind kind;
+  std::string_view chinese;
+  std::string_view english;
+};
+
+constexpr std::array<KindName, kKindCount> kKindNames = {{
+    {ExerciseKind::Addition, "加法", "addition"},
+    {ExerciseKind::Subtraction, "减法", "subtraction"},
+    {ExerciseKind::Multiplication, "乘法", "multiplication"},
+    {ExerciseKind::Division, "除法", "division"},
+    {ExerciseKind::AddSubMixed, "加减混合", "add-sub"},
+    {ExerciseKind::MulDivMixed, "乘除混合", "mul-div"},
+    {ExerciseKind::FourOpMixed, "加减乘除混合", "four-ops"},
+    {ExerciseKind::ChainAddition, "连续加法", "chain-add"},
+    {ExerciseKind::ChainAddSub, "连续加减法", "chain-add-sub"},
+    {ExerciseKind::Fraction, "分数", "fraction"},
+}};
+
+// A whole argument of decimal digits only, read as a number.
+std::optional<int> Digits(std::string_view text) {
+  if (text.empty() || text.size() > 9 || text.front() < '0' || text.front() > '9') {
+    return std::nullopt;
+  }
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// "YYYY-MM-DD" naming a day of the calendar.
+std::optional<LocalDateTime> Day(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const std::optional<int> year = Digits(text.substr(0, 4));
+  const std::optional<int> month = Digits(text.substr(5, 2));
+  const std::optional<int> day = Digits(text.substr(8, 2));
+  if (!year || !month || !day || *year < 1) return std::nullopt;
+  const std::chrono::year_month_day date{std::chrono::year{*year},
+                                         std::chrono::month{static_cast<unsigned>(*month)},
+                                         std::chrono::day{static_cast<unsigned>(*day)}};
+  if (!date.ok()) return std::nullopt;
+  return LocalDateTime{*year, *month, *day, 0, 0, 0};
+}
+
+std::string KindList() {
+  std::string chinese;
+  std::string english;
+  for (const KindName& name : kKindNames) {
+    chinese.append(chinese.empty() ? "" : " ").append(name.chinese);
+    english.append(english.empty() ? "" : " ").append(name.english);
+  }
+  return chinese + "，或 " + english;
+}
+
+// Reads one option's value into the options; the reason when the value cannot be used.
+using ValueReader = std::function<std::optional<std::string>(SheetsOptions&, const std::string&)>;
+
+std::optional<std::string> Invalid(std::string_view option, std::string_view rule,
+                                   const std::string& value) {
+  return std::string(option) + " " + std::string(rule) + "：" + value;
+}
+
+const std::array<std::pair<std::string_view, ValueReader>, 9>& ValueOptions() {
+  static const std::array<std::pair<std::string_view, ValueReader>, 9>
+      options =
+          {
+              {
+                  {"--kind",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     for (const KindName& name : kKindNames) {
+                       if (v == name.chinese || v == name.english) {
+                         o.kind = name.kind;
+                         return std::nullopt;
+                       }
+                     }
+                     return Invalid("--kind", "须是 " + KindList() + " 之一", v);
+                   }},
+                  {"--problems",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     if (v != "18" && v != "24" && v != "30")
+                       return Invalid("--problems", "须是 18、24 或 30", v);
+                     o.problems = *Digits(v);
+                     return std::nullopt;
+                   }},
+                  {"--from",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     o.from = v;
+                     return std::nullopt;
+                   }},
+                  {"--to",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     o.to = v;
+                     return std::nullopt;
+                   }},
+                  {"--decimals",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     // What the places box can hold: one character, a digit or "-".
+                     if (v.size() != 1 || !(v[0] == '-' || (v[0] >= '0' && v[0] <= '9'))) {
+                       return Invalid("--decimals", "须是一个字符：数字或“-”", v);
+                     }
+                     o.decimals = v;
+                     return std::nullopt;
+                   }},
+                  {"--sheets",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     const std::optional<int> sheets = Digits(v);
+                     if (!sheets || *sheets < 1 || *sheets > 500) {
+                       return Invalid("--sheets", "须是 1 到 500 之间的整数", v);
+                     }
+                     o.request.sheets = *sheets;
+                     return std::nullopt;
+                   }},
+                  {"--code",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     const std::optional<int> code = Digits(v);
+                     if (!code || !IsSheetCode(*code)) {
+                       return Invalid("--code", "须是 100000 到 999999 之间的六位数", v);
+                     }
+                     o.request.firstCode = *code;
+                     return std::nullopt;
+                   }},
+                  {"--date",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     const std::optional<LocalDateTime> day = Day(v);
+                     if (!day) return Invalid("--date", "须是 YYYY-MM-DD 形式的真实日期", v);
+                     o.request.date = *day;
+                     return std::nullopt;
+                   }},
+                  {"--output",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     if (!FormatOfPath(v))
+                       return Invalid("--output", "的文件名须以 .docx 或 .pdf 结尾", v);
+                     o.request.outputPath = v;
+                     return std::nullopt;
+                   }},
+              }};
+  return options;
+}
+
+const ValueReader* FindValueOption(std::string_view name) {
+  for (const auto& [option, reader] : ValueOptions()) {
+    if (option == name) return &reader;
+  }
+  return nullptr;
+}
+
+ParsedCommandLine UsageError(std::string reason) {
+  return {CommandLineAction::UsageError, {}, std::move(reason)};
+}
+
+}  // namespace
+
+ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& arguments,
+                                         const LocalDateTime& now) {
+  ParsedCommandLine parsed;
+  parsed.options.request.date = now;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (!argument.starts_with("--")) return UsageError("多余的参数：" + argument);
+    const std::size_t equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    std::optional<std::string> value;
+    if (equals != std::string::npos) value = argument.substr(equals + 1);
+
+    if (name == "--help" || name == "--version" || name == "--answers") {
+      if (value) return UsageError("选项 " + name + " 不带值");
+      if (name == "--help") return {CommandLineAction::Help, {}, {}};
+      if (name == "--version") return {CommandLineAction::Version, {}, {}};
+      parsed.options.request.answers = true;
+      continue;
+    }
+    const ValueReader* reader = FindValueOption(name);
+    if (!reader) return UsageError("未知的选项：" + name);
+    if (!value) {
+      if (i + 1 == arguments.size()) return UsageError("选项 " + name + " 缺少值");
+      value = arguments[++i];
+    }
+    if (const std::optional<std::string> reason = (*reader)(parsed.options, *value)) {
+      return UsageError(*reason);
+    }
+  }
+  if (parsed.options.request.outputPath.empty()) return UsageError("缺少 --output 文件");
+  return parsed;
+}
+
+void ApplySettings(const SheetsOptions& options, SettingsControls& controls) {
+  controls.ChooseKind(options.kind);
+  controls.Select(options.problems == 18   ? form::单选框1
+                  : options.problems == 24 ? form::单选框2
+                                           : form::单选框3);
+  controls.WriteText(form::编辑框1, options.from);
+  controls.WriteText(form::编辑框2, options.to);
+  if (options.decimals) {
+    controls.Select(form::单选框5);
+    controls.WriteText(form::编辑框3, *options.decimals);
+  }
+}
+
+std::string SheetsUsage() {
+  return "用法：kalkora-sheets [选项...] --output 文件\n"
+         "选项见 kalkora-sheets --help。\n";
+}
+
+std::string SheetsHelp() {
+  return "用法：kalkora-sheets [选项...] --output 文件\n"
+         "按题卡的设置生成一套题卡（可附答案），存为 Word 文档（.docx）或 PDF。\n"
+         "每个选项也可写成 --选项=值；选项后面的参数总是它的值，例如 --from -20。\n"
+         "\n"
+         "  --kind 题型         " +
+         KindList() +
+         "（默认 加法）\n"
+         "  --problems 题数     18、24 或 30（默认 18）\n"
+         "  --from 数，--to 数  数的范围，读法与窗口的范围框相同（默认 1 和 100）\n"
+         "  --decimals 位数     加小数点，位数是小数位数框能放的一个字符：数字或“-”（默认不加）\n"
+         "  --sheets 份数       1 到 500（默认 1）\n"
+         "  --code 卷号         第一份的卷号，100000 到 999999，后面每份加 1（默认随机）\n"
+         "  --answers           同时生成答案，存在文件旁边，文件名后加“-答案”\n"
+         "  --date 日期         日期行的日期，YYYY-MM-DD（默认今天）\n"
+         "  --output 文件       .docx 直接写出，.pdf 由办公软件转换；已有的文件被替换\n"
+         "  --help，--version\n"
+         "\n"
+         "退出码：0 已写出；2 设置被拒绝或用法错误；3 无法写出文件；\n"
+         "4 要 PDF 而没有办公软件能转换。\n"
+         "\n"
+         "例：kalkora-sheets --kind 减法 --problems 30 --sheets 40 --answers --output 三年级.pdf\n";
+}
+
+}  // namespace kalkora

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/batch_command.hpp"
+#include "core/app/settings_controls.hpp"
+#include "core/base/clock.hpp"
+#include "core/base/exercise_kind.hpp"
+
+namespace kalkora {
+
+// What a kalkora-sheets command line asks for: the form's settings and the class set.
+struct SheetsOptions {
+  ExerciseKind kind = ExerciseKind::Addition;
+  int problems = 18;
+  std::string from = "1";
+  std::string to = "100";
+  std::optional<std::string> decimals;  // the places text; none: decimals off
+  BatchRequest request;                 // sheets, first code, answers, date, output
+};
+
+enum class CommandLineAction { Run, Help, Version, UsageError };
+
+struct ParsedCommandLine {
+  CommandLineAction action = CommandLineAction::Run;
+  SheetsOptions options;
+  std::string error;  // a usage error's one-line reason
+};
+
+// Reads the arguments after the program name. Options are "--name value" or "--name=value";
+// the argument after an option that takes a value is always its value, even when it begins
+// with "-". The first usage error, --help or --version met ends the reading. Without --date
+// the date is `now`; with it, that day at midnight.
+ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& arguments,
+                                         const LocalDateTime& now);
+
+// Sets the form's controls as a user would for these settings.
+void ApplySettings(const SheetsOptions& options, SettingsControls& controls);
+
+// The usage line and a pointer to --help, shown after a usage error.
+std::string SheetsUsage();
+// The whole help text of --help.
+std::string SheetsHelp();
+
+}  // namespace kalkora

@@ -1,0 +1,51 @@
+#include "core/generate/sheet.hpp"
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+
+#include "core/base/date_text.hpp"
+#include "core/generate/answer.hpp"
+#include "core/generate/generate_problem.hpp"
+#include "core/generate/kind_heading.hpp"
+#include "core/generate/prepare_problem.hpp"
+#include "core/generate/random_generator.hpp"
+
+namespace kalkora {
+
+namespace {
+constexpr int kCodeCount = kLastSheetCode - kFirstSheetCode + 1;
+}
+
+bool IsSheetCode(int code) { return code >= kFirstSheetCode && code <= kLastSheetCode; }
+
+int SheetCode(int firstCode, int index) {
+  const long long offset =
+      (static_cast<long long>(firstCode) - kFirstSheetCode + index) % kCodeCount;
+  return kFirstSheetCode + static_cast<int>(offset < 0 ? offset + kCodeCount : offset);
+}
+
+std::uint32_t SheetProblemSeed(int code, int p) {
+  return Fmix32(1000u * static_cast<std::uint32_t>(code) + static_cast<std::uint32_t>(p));
+}
+
+Sheet MakeSheet(Controls& settings, int size, int code, const LocalDateTime& date) {
+  const std::optional<ExerciseKind> kind = FirstTickedKind(settings);
+  if (!kind) throw std::invalid_argument("no exercise kind is ticked");
+  if (size != 18 && size != 24 && size != 30) throw std::invalid_argument("no such sheet size");
+  if (!IsSheetCode(code)) throw std::invalid_argument("sheet code out of range");
+
+  Sheet sheet{*kind, size, kSheetTitle, KindHeading(*kind), {}, DateText(date), code, {}};
+  ProgramState state;
+  GenerationContext context{settings, state};
+  for (int p = 1; p <= size; ++p) {
+    PrepareSeededProblem(context, SheetProblemSeed(code, p));
+    // The kind was read above; the generators read it again, as on the classic sheet.
+    std::optional<std::string> text = GenerateProblem(context, p, size);
+    sheet.problems.push_back(text.value_or(""));
+    sheet.answers.push_back(AnswerText(sheet.problems.back()));
+  }
+  return sheet;
+}
+
+}  // namespace kalkora

@@ -1,0 +1,38 @@
+#include "core/word/sheet_pages.hpp"
+
+#include <gtest/gtest.h>
+
+namespace kalkora {
+namespace {
+
+Sheet TwoProblemSheet(ExerciseKind kind) {
+  return {kind,
+          18,
+          kSheetTitle,
+          "heading",
+          {"97 ÷ 13 =", "10 / 40 ="},
+          "2026年12月9日",
+          482913,
+          {"7……6", "1/4"}};
+}
+
+TEST(SheetPages, TheWorksheetShowsTheProblemsAndTheDateWithTheCode) {
+  const DocumentPage page = WorksheetPage(TwoProblemSheet(ExerciseKind::Division));
+  EXPECT_EQ(page.sheetSize, 18);
+  EXPECT_EQ(page.heading, "heading");
+  EXPECT_EQ(page.cells, (std::vector<std::string>{"97 ÷ 13 =", "10 / 40 ="}));
+  EXPECT_EQ(page.dateLine, "2026年12月9日    卷号 482913");
+}
+
+TEST(SheetPages, TheKeyHasItsOwnHeadingAndEachProblemWithItsAnswer) {
+  const DocumentPage key = AnswerKeyPage(TwoProblemSheet(ExerciseKind::Division));
+  EXPECT_EQ(key.heading, "  除法运算题答案");
+  EXPECT_EQ(key.cells, (std::vector<std::string>{"97 ÷ 13 = 7……6", "10 / 40 = 1/4"}));
+  EXPECT_EQ(key.dateLine, "2026年12月9日    卷号 482913");
+  EXPECT_EQ(AnswerKeyPage(TwoProblemSheet(ExerciseKind::ChainAddSub)).heading,
+            "  连续加减法运算题答案");
+  EXPECT_EQ(AnswerKeyPage(TwoProblemSheet(ExerciseKind::Addition)).heading, "  加法运算题答案");
+}
+
+}  // namespace
+}  // namespace kalkora

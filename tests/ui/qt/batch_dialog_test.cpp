@@ -1,0 +1,278 @@
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include "core/app/batch_messages.hpp"
+#include "core/base/form_names.hpp"
+#include "fakes/fake_document_converter.hpp"
+#include "modal_answers.hpp"
+#include "ui/qt/batch_dialog.hpp"
+#include "ui/qt/batch_file.hpp"
+#include "ui/qt/main_menu.hpp"
+#include "ui/qt/qt_message_box.hpp"
+#include "ui/qt/status_panels.hpp"
+#include "url_recorder.hpp"
+#include "window_fixture.hpp"
+
+namespace kalkora::testing {
+namespace {
+
+namespace field = qt::batch_field;
+
+template <typename Widget>
+Widget& Field(qt::BatchDialog& dialog, const char* name) {
+  auto* widget = dialog.findChild<Widget*>(name);
+  if (!widget) throw std::runtime_error(std::string("no field ") + name);
+  return *widget;
+}
+
+void Press(qt::BatchDialog& dialog, QDialogButtonBox::StandardButton button) {
+  dialog.findChild<QDialogButtonBox*>()->button(button)->click();
+}
+
+// Fills the dialog and presses 生成.
+void Ask(qt::BatchDialog& dialog, int sheets, const QString& file, const QString& firstCode = {}) {
+  Field<QSpinBox>(dialog, field::kSheets).setValue(sheets);
+  Field<QLineEdit>(dialog, field::kFile).setText(file);
+  Field<QLineEdit>(dialog, field::kFirstCode).setText(firstCode);
+  Press(dialog, QDialogButtonBox::Ok);
+}
+
+class BatchDialogTest : public WindowTest {
+ public:
+  void OpenBatch() { window->findChild<QAction*>(qt::kBatchAction)->trigger(); }
+  QString Panel1() {
+    return Find<QStatusBar>(form::状态条1)->findChild<QLabel*>(qt::PanelName(1))->text();
+  }
+  QStringList FilesInFolder() const { return QDir(folder.path()).entryList(QDir::Files); }
+  QString InFolder(const QString& name) const { return folder.filePath(name); }
+
+  QTemporaryDir folder;
+  UrlRecorder opened{"file"};
+};
+
+TEST_F(BatchDialogTest, OpensWithOneSheetItsKeyAWordFileInTheDocumentsFolderAndARandomCode) {
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        const auto& sheets = Field<QSpinBox>(dialog, field::kSheets);
+        EXPECT_EQ(sheets.value(), 1);
+        EXPECT_EQ(sheets.minimum(), 1);
+        EXPECT_EQ(sheets.maximum(), 500);
+        EXPECT_TRUE(Field<QCheckBox>(dialog, field::kAnswers).isChecked());
+        EXPECT_EQ(Field<QComboBox>(dialog, field::kFormat).currentText(), "Word 文档 (.docx)");
+        auto& file = Field<QLineEdit>(dialog, field::kFile);
+        EXPECT_EQ(file.text(), QDir(qt::DocumentsFolder()).filePath("口算题卡-2026-12-08.docx"));
+        EXPECT_EQ(Field<QLineEdit>(dialog, field::kFirstCode).text(), "");
+        EXPECT_EQ(Field<QPushButton>(dialog, field::kBrowse).text(), "浏览…");
+        // The file's extension follows the format.
+        Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(1);
+        EXPECT_TRUE(file.text().endsWith("口算题卡-2026-12-08.pdf")) << file.text().toStdString();
+        Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(0);
+        EXPECT_TRUE(file.text().endsWith("口算题卡-2026-12-08.docx"));
+        dialog.reject();
+      })
+      .Run([&] { OpenBatch(); });
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(opened.opened.empty());
+}
+
+// What the user types in the file box becomes a whole path with the format's extension.
+TEST_F(BatchDialogTest, TheFileBoxTakesANameAFolderOrAPath) {
+  const QDir documents(qt::DocumentsFolder());
+  struct Case {
+    QString typed;
+    int format;
+    QString expected;
+  };
+  const std::vector<Case> cases = {
+      {"三班", 0, documents.filePath("三班.docx")},
+      {"作业/三班.docx", 1, documents.filePath("作业/三班.pdf")},
+      {folder.path(), 0, InFolder("口算题卡-2026-12-08.docx")},
+      {folder.path() + "/", 1, InFolder("口算题卡-2026-12-08.pdf")},
+      {" " + InFolder("a.DOCX") + " ", 0, InFolder("a.docx")},
+  };
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        for (const Case& c : cases) {
+          Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(c.format);
+          Field<QLineEdit>(dialog, field::kFile).setText(c.typed);
+          EXPECT_EQ(dialog.choice().path, c.expected) << c.typed.toStdString();
+        }
+        dialog.reject();
+      })
+      .Run([&] { OpenBatch(); });
+}
+
+TEST_F(BatchDialogTest, RefusedSettingsShowTheButtonsMessageAndNoDialog) {
+  Click(form::选择框1);  // no kind ticked
+  ModalAnswers().Run([&] { OpenBatch(); });
+  const UserMessage noKind{"没有选择要生成的加、减、乘、除、分数、连续加减法题库！", "提示： "};
+  EXPECT_EQ(messages.shown, std::vector<UserMessage>{noKind});
+  EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
+}
+
+TEST_F(BatchDialogTest, ThreeSheetsWithTheirKeyAreWrittenNamedInTheStatusBarAndOpened) {
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](auto& dialog) { Ask(dialog, 3, InFolder("三班.docx"), "482913"); })
+      .Run([&] { OpenBatch(); });
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(FilesInFolder(), (QStringList{"三班-答案.docx", "三班.docx"}));
+  for (const QString& name : FilesInFolder()) {
+    QFile file(InFolder(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(2) == "PK") << name.toStdString() << " is a zip container";
+  }
+  EXPECT_EQ(Panel1(), "已生成 3 份题卡");
+  EXPECT_EQ(opened.opened, (QList<QUrl>{QUrl::fromLocalFile(InFolder("三班.docx")),
+                                        QUrl::fromLocalFile(InFolder("三班-答案.docx"))}));
+}
+
+TEST_F(BatchDialogTest, AnExistingFileIsKeptWhenTheUserDoesNotReplaceIt) {
+  const QString existing = InFolder("三班.docx");
+  {
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("last week's set");
+  }
+  QString question;
+  bool stillOpen = false;
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](auto& dialog) { Ask(dialog, 3, existing); })
+      .Then<QMessageBox>([&](QMessageBox& box) {
+        question = box.text();
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
+        box.button(QMessageBox::No)->click();
+      })
+      .Then<qt::BatchDialog>([&](auto& dialog) {
+        stillOpen = Field<QLineEdit>(dialog, field::kFile).text() == existing;
+        dialog.reject();
+      })
+      .Run([&] { OpenBatch(); });
+  EXPECT_TRUE(question.contains(QDir::toNativeSeparators(existing))) << question.toStdString();
+  EXPECT_TRUE(stillOpen) << "the dialog stays open with the user's entries";
+  QFile file(existing);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "last week's set");
+  EXPECT_EQ(FilesInFolder(), QStringList{"三班.docx"});
+  EXPECT_EQ(Panel1(), " 不要让童年太累...");
+  EXPECT_TRUE(opened.opened.empty());
+}
+
+// Entries the dialog cannot take keep it open with their message, and nothing is written.
+TEST_F(BatchDialogTest, AnEmptyFileOrACodeOutOfRangeKeepsTheDialogOpen) {
+  struct Case {
+    const char* what;
+    QString file;
+    QString code;
+    UserMessage expected;
+  };
+  const std::vector<Case> cases = {
+      {"no file", "  ", "", qt::kNoBatchFile},
+      {"a five-digit code", "a.docx", "99999", SheetCodeMessage()},
+      {"a code with a leading zero", "a.docx", "012345", SheetCodeMessage()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    messages.shown.clear();
+    ModalAnswers()
+        .Then<qt::BatchDialog>([&](auto& dialog) {
+          Ask(dialog, 2, c.file.trimmed().isEmpty() ? c.file : InFolder(c.file), c.code);
+        })
+        .Then<qt::BatchDialog>([&](auto& dialog) { dialog.reject(); })
+        .Run([&] { OpenBatch(); });
+    EXPECT_EQ(messages.shown, std::vector<UserMessage>{c.expected});
+    EXPECT_TRUE(FilesInFolder().isEmpty());
+  }
+}
+
+// Without an office to convert it, a PDF is offered as a Word document, which needs none.
+TEST_F(BatchDialogTest, APdfWithoutAnOfficeIsOfferedAsAWordDocument) {
+  QString offer;
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](auto& dialog) {
+        Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(1);
+        Field<QCheckBox>(dialog, field::kAnswers).setChecked(false);
+        Ask(dialog, 2, InFolder("三班.pdf"));
+      })
+      .Then<QMessageBox>([&](QMessageBox& box) {
+        offer = box.text();
+        box.button(QMessageBox::Yes)->click();
+      })
+      .Run([&] { OpenBatch(); });
+  EXPECT_TRUE(offer.startsWith(qt::DisplayText(NoConverterMessage().text))) << offer.toStdString();
+  EXPECT_TRUE(offer.contains("Word 文档")) << offer.toStdString();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(FilesInFolder(), QStringList{"三班.docx"});
+  EXPECT_EQ(Panel1(), "已生成 2 份题卡");
+}
+
+// With an office, the sheets and their key are converted to PDF; when the office fails, no
+// file is left and the Word document is offered instead.
+TEST_F(BatchDialogTest, APdfComesFromTheOfficeOrNotAtAll) {
+  for (const auto behaviour :
+       {FakeDocumentConverter::Behaviour::Convert, FakeDocumentConverter::Behaviour::Fail}) {
+    const bool converts = behaviour == FakeDocumentConverter::Behaviour::Convert;
+    SCOPED_TRACE(converts ? "converts" : "fails");
+    for (const QString& name : FilesInFolder()) QFile::remove(InFolder(name));
+    opened.opened.clear();
+    FakeDocumentConverter office;
+    office.behaviour = behaviour;
+    window = qt::MainWindow::Create({state, clock, messages, {word, locator, store}, &office});
+    ASSERT_TRUE(window);
+    window->show();
+    QString offer;
+    ModalAnswers answers;
+    answers.Then<qt::BatchDialog>([&](auto& dialog) {
+      Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(1);
+      Ask(dialog, 2, InFolder("三班.pdf"));
+    });
+    if (!converts) {
+      answers.Then<QMessageBox>([&](QMessageBox& box) {
+        offer = box.text();
+        box.button(QMessageBox::No)->click();
+      });
+    }
+    answers.Run([&] { OpenBatch(); });
+    EXPECT_TRUE(messages.shown.empty());
+    if (converts) {
+      EXPECT_EQ(office.calls.size(), 2u);
+      EXPECT_EQ(FilesInFolder(), (QStringList{"三班-答案.pdf", "三班.pdf"}));
+      EXPECT_EQ(Panel1(), "已生成 2 份题卡");
+      EXPECT_EQ(opened.opened.size(), 2);
+    } else {
+      EXPECT_TRUE(offer.contains("PDF")) << offer.toStdString();
+      EXPECT_TRUE(FilesInFolder().isEmpty());
+      EXPECT_TRUE(opened.opened.empty());
+    }
+  }
+}
+
+TEST(BatchFile, TheExtensionFollowsTheFormat) {
+  struct Case {
+    QString path;
+    DocumentFormat format;
+    QString expected;
+  };
+  const std::vector<Case> cases = {
+      {"/d/口算题卡.docx", DocumentFormat::Pdf, "/d/口算题卡.pdf"},
+      {"/d/口算题卡.PDF", DocumentFormat::Docx, "/d/口算题卡.docx"},
+      {"/d/三班", DocumentFormat::Docx, "/d/三班.docx"},
+      {"/d/三班.txt", DocumentFormat::Pdf, "/d/三班.txt.pdf"},
+      {"/d/a.pdf", DocumentFormat::Pdf, "/d/a.pdf"},
+      {"", DocumentFormat::Pdf, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(qt::WithFormatExtension(c.path, c.format), c.expected) << c.path.toStdString();
+  }
+  EXPECT_EQ(qt::DefaultBatchPath("/home/li/文档", {2027, 3, 5, 0, 0, 0}),
+            "/home/li/文档/口算题卡-2027-03-05.docx");
+}
+
+}  // namespace
+}  // namespace kalkora::testing

@@ -1,0 +1,75 @@
+// The real kalkora.exe's menu and keyboard shortcuts, driven from another process by command
+// id and key.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "core/app/form_table.hpp"
+#include "core/base/form_names.hpp"
+#include "kalkora_process.hpp"
+#include "registry_setup.hpp"
+#include "ui/win32/menu.hpp"
+
+namespace kalkora {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::KalkoraProcess;
+
+std::unique_ptr<KalkoraProcess> StartKalkora() {
+  auto program = std::make_unique<KalkoraProcess>(testing::HostPath(KALKORA_EXE));
+  EXPECT_TRUE(program->Started()) << "no main window";
+  return program;
+}
+
+struct GenerateTrigger {
+  const char* name;
+  std::function<void(KalkoraProcess&)> trigger;
+};
+
+// With no kind ticked the generate command shows its refusal: proof that it ran, without Word.
+TEST(KalkoraMenu, GenerateItemAndF5RunTheButtonsCommand) {
+  const GenerateTrigger triggers[] = {
+      {"menu item", [](KalkoraProcess& program) { program.Command(win32::kMenuGenerate); }},
+      {"F5", [](KalkoraProcess& program) { program.PressKey(VK_F5); }},
+  };
+  auto program = StartKalkora();
+  ASSERT_TRUE(program->Started());
+  program->Click(form::选择框1);
+  ASSERT_FALSE(program->IsChecked(form::选择框1));
+  for (const GenerateTrigger& generate : triggers) {
+    SCOPED_TRACE(generate.name);
+    generate.trigger(*program);
+    const auto box = program->WaitForMessageBox(30s);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "没有选择要生成的加、减、乘、除、分数、连续加减法题库！");
+    KalkoraProcess::Dismiss(*box);
+  }
+  EXPECT_EQ(program->Close(), 0u);
+}
+
+TEST(KalkoraMenu, AboutShowsNameVersionTitleAndHomePage) {
+  auto program = StartKalkora();
+  ASSERT_TRUE(program->Started());
+  program->Command(win32::kMenuAbout);
+  const auto box = program->WaitForMessageBox(30s);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->caption, "关于 Kalkora");
+  EXPECT_EQ(box->text,
+            "Kalkora " KALKORA_VERSION "\n口算题卡\n\n" + std::string(MainForm().hyperlinkAddress));
+  KalkoraProcess::Dismiss(*box);
+  EXPECT_EQ(program->Close(), 0u);
+}
+
+TEST(KalkoraMenu, QuitEndsTheProgram) {
+  auto program = StartKalkora();
+  ASSERT_TRUE(program->Started());
+  program->Command(win32::kMenuQuit);
+  EXPECT_EQ(program->WaitForExit(20s), 0u);
+}
+
+}  // namespace
+}  // namespace kalkora

@@ -1,0 +1,134 @@
+#include "ui/qt/batch_dialog.hpp"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/generate/sheet.hpp"
+#include "ui/qt/batch_file.hpp"
+#include "ui/qt/replace_question.hpp"
+
+namespace kalkora::qt {
+namespace {
+
+constexpr int kMostSheets = 500;
+constexpr int kWidestFileBox = 520;  // pixels; a longer default path scrolls in its box
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+}  // namespace
+
+BatchDialog::BatchDialog(const QString& settings, const QString& folder, const LocalDateTime& date,
+                         MessageBox& messages, QWidget* parent)
+    : QDialog(parent),
+      folder_(folder),
+      defaultName_(QFileInfo(DefaultBatchPath(folder, date)).fileName()),
+      messages_(messages),
+      sheets_(Named(new QSpinBox(this), batch_field::kSheets)),
+      answers_(Named(new QCheckBox(QStringLiteral("同时生成答案"), this), batch_field::kAnswers)),
+      format_(Named(new QComboBox(this), batch_field::kFormat)),
+      file_(Named(new QLineEdit(DefaultBatchPath(folder, date), this), batch_field::kFile)),
+      firstCode_(Named(new QLineEdit(this), batch_field::kFirstCode)) {
+  setWindowTitle(QString::fromUtf8(kBatchCaption));
+  sheets_->setRange(1, kMostSheets);
+  sheets_->setValue(1);
+  answers_->setChecked(true);
+  format_->addItem(QStringLiteral("Word 文档 (.docx)"), static_cast<int>(DocumentFormat::Docx));
+  format_->addItem(QStringLiteral("PDF (.pdf)"), static_cast<int>(DocumentFormat::Pdf));
+  file_->setMinimumWidth(
+      std::min(file_->fontMetrics().horizontalAdvance(file_->text()) + 16, kWidestFileBox));
+  firstCode_->setPlaceholderText(QStringLiteral("留空则随机"));
+  firstCode_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), this));
+
+  auto* browse = Named(new QPushButton(QStringLiteral("浏览…"), this), batch_field::kBrowse);
+  auto* fileRow = new QHBoxLayout;
+  fileRow->addWidget(file_, 1);
+  fileRow->addWidget(browse);
+
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("题型设置："), new QLabel(settings, this));
+  fields->addRow(QStringLiteral("份数："), sheets_);
+  fields->addRow(QString(), answers_);
+  fields->addRow(QStringLiteral("格式："), format_);
+  fields->addRow(QStringLiteral("文件："), fileRow);
+  fields->addRow(QStringLiteral("起始卷号："), firstCode_);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("生成"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(format_, &QComboBox::currentIndexChanged, this, &BatchDialog::FollowFormat);
+  connect(browse, &QPushButton::clicked, this, &BatchDialog::Browse);
+  connect(buttons, &QDialogButtonBox::accepted, this, &BatchDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &BatchDialog::reject);
+}
+
+DocumentFormat BatchDialog::Format() const {
+  return static_cast<DocumentFormat>(format_->currentData().toInt());
+}
+
+QString BatchDialog::AbsolutePath() const {
+  const QString typed = file_->text().trimmed();
+  if (typed.isEmpty()) return typed;
+  const QString path = QDir::cleanPath(QDir(folder_).absoluteFilePath(typed));
+  // A folder gets the default file name inside it.
+  if (QFileInfo(path).isDir())
+    return QDir(path).filePath(WithFormatExtension(defaultName_, Format()));
+  return WithFormatExtension(path, Format());
+}
+
+BatchChoice BatchDialog::choice() const {
+  BatchChoice chosen{sheets_->value(), answers_->isChecked(), AbsolutePath(), std::nullopt};
+  if (!firstCode_->text().isEmpty()) chosen.firstCode = firstCode_->text().toInt();
+  return chosen;
+}
+
+void BatchDialog::FollowFormat() { file_->setText(WithFormatExtension(file_->text(), Format())); }
+
+void BatchDialog::Browse() {
+  const QString filter = Format() == DocumentFormat::Pdf ? QStringLiteral("PDF (*.pdf)")
+                                                         : QStringLiteral("Word 文档 (*.docx)");
+  // The replace question comes on OK, for the key's file too.
+  const QString chosen =
+      QFileDialog::getSaveFileName(this, QStringLiteral("保存题卡"), AbsolutePath(), filter,
+                                   nullptr, QFileDialog::DontConfirmOverwrite);
+  if (!chosen.isEmpty()) file_->setText(WithFormatExtension(chosen, Format()));
+}
+
+void BatchDialog::accept() {
+  sheets_->interpretText();  // a number still being typed counts, within the range
+  const BatchChoice chosen = choice();
+  if (chosen.path.isEmpty()) {
+    messages_.Show(kNoBatchFile);
+    file_->setFocus();
+    return;
+  }
+  if (chosen.firstCode && !IsSheetCode(*chosen.firstCode)) {
+    messages_.Show(SheetCodeMessage());
+    firstCode_->setFocus();
+    return;
+  }
+  if (!MayReplace(BatchFiles(chosen.path, chosen.answers), this)) return;
+  file_->setText(chosen.path);
+  QDialog::accept();
+}
+
+}  // namespace kalkora::qt

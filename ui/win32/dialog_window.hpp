@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "ui/win32/batch_dialog_layout.hpp"
+
+namespace kalkora::win32 {
+
+// A dialog-like window of the program's own window class: a fixed frame with a caption and a
+// close box around the layout's client area, centred on its owner. `self` reaches the window
+// procedure as the CREATESTRUCT's parameter. Created hidden; nullptr on failure.
+HWND CreateDialogFrame(HWND owner, HINSTANCE instance, const wchar_t* windowClass,
+                       const DialogLayout& layout, void* self);
+
+// Every control of the layout as a native control with its id, in the font.
+bool CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogLayout& layout, HFONT font);
+
+// Shows the window and runs its messages (tab and the Enter and Esc keys included) until
+// `done` is set, with the owner disabled meanwhile. A quit message is passed on.
+void RunModal(HWND dialog, HWND owner, const bool& done);
+
+// The text of a control, UTF-8.
+std::string ControlText(HWND dialog, int id);
+void SetControlText(HWND dialog, int id, std::string_view text);
+
+}  // namespace kalkora::win32

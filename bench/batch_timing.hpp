@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,22 +18,27 @@ struct Figures {
   double median;
   double fastest;
   double slowest;
+  double cpuMedian;  // this process's processor time, which other programs do not inflate
 };
 
 // Milliseconds of `runs` runs of the work.
 inline Figures Time(int runs, const std::function<void()>& work) {
   std::vector<double> milliseconds;
+  std::vector<double> cpu;
   for (int run = 0; run < runs; ++run) {
+    const std::clock_t cpuStart = std::clock();
     const auto start = std::chrono::steady_clock::now();
     work();
     const std::chrono::duration<double, std::milli> elapsed =
         std::chrono::steady_clock::now() - start;
     milliseconds.push_back(elapsed.count());
+    cpu.push_back(1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
   }
   if (milliseconds.empty()) return {};
   std::sort(milliseconds.begin(), milliseconds.end());
+  std::sort(cpu.begin(), cpu.end());
   return {milliseconds[milliseconds.size() / 2], milliseconds.front(),
-          milliseconds[milliseconds.size() - 1]};
+          milliseconds[milliseconds.size() - 1], cpu[cpu.size() / 2]};
 }
 
 // Runs a program to its end; its exit status, or -1.

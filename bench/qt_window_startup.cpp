@@ -8,11 +8,11 @@
 #include <chrono>
 #include <cstdio>
 
+#include "core/base/system_clock.hpp"
 #include "core/generate/program_state.hpp"
 #include "ui/qt/main_window.hpp"
 #include "ui/qt/qt_message_box.hpp"
 #include "ui/qt/unavailable_office.hpp"
-#include "core/base/system_clock.hpp"
 
 namespace {
 
@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
   qt::QtMessageBox messages;
   qt::UnavailableOffice office;
   const std::unique_ptr<qt::MainWindow> window =
-      qt::MainWindow::Create({state, clock, messages, office.Backend()});
+      qt::MainWindow::Create({state, clock, messages, office.Parts(), office.Reason()});
   if (!window) return 1;
   const Stopwatch::time_point windowMade = Stopwatch::now();
   window->show();

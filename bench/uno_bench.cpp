@@ -14,15 +14,15 @@
 #include <string>
 #include <vector>
 
-#include "core/base/form_names.hpp"
-#include "core/generate/program_state.hpp"
-#include "core/base/system_clock.hpp"
-#include "fakes/memory_controls.hpp"
 #include "core/app/generate_command.hpp"
-#include "system/posix/private_template_store.hpp"
-#include "system/posix/libreoffice_locator.hpp"
+#include "core/base/form_names.hpp"
+#include "core/base/system_clock.hpp"
+#include "core/generate/program_state.hpp"
+#include "fakes/memory_controls.hpp"
 #include "office/uno/office_connection.hpp"
 #include "office/uno/uno_word_processor.hpp"
+#include "system/posix/libreoffice_locator.hpp"
+#include "system/posix/private_template_store.hpp"
 
 namespace {
 

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   testing::RecordingMessageBox messages;
   testing::FixedOfficeLocator locator("/usr/lib/libreoffice/program/");
   testing::FakeTemplateStore store;
-  RunGenerateCommand({controls, state, clock, messages, office, locator, store});
+  RunGenerateCommand({controls, state, clock, messages, {office, locator, store}});
 
   fuzzing::FormState form;
   form.kinds.set(static_cast<std::size_t>(settings.kind));

@@ -28,6 +28,11 @@ constexpr ControlSpec Edit(std::string_view name, std::string_view parent, Rect 
           0,    Handler::None,        true,   maxLength, filter};
 }
 
+constexpr ControlSpec Hidden(ControlSpec control) {
+  control.hidden = true;
+  return control;
+}
+
 constexpr ControlSpec Group(std::string_view name, std::string_view parent, Rect rect,
                             std::string_view caption) {
   return {name, ControlKind::GroupBox, parent, rect, caption};
@@ -75,7 +80,7 @@ const ControlSpec kControls[] = {
      0,
      InputFilter::Any,
      1000},
-    Edit(form::编辑框19, 分组框1, {552, 24, 80, 20}, ""),
+    Hidden(Edit(form::编辑框19, 分组框1, {552, 24, 80, 20}, "")),
     Group(分组框3, "", {437, 178, 114, 59}, "小数点选择："),
     Radio(form::单选框4, 分组框3, {8, 17, 84, 17}, "不加小数点", 1),
     Radio(form::单选框5, 分组框3, {8, 37, 104, 17}, "加    位小数点"),
@@ -100,6 +105,7 @@ const FormSpec kMainForm = {
     .clientHeight = 260,
     .controls = kControls,
     .panels = {{{188, ""}, {170, " 不要让童年太累..."}}},
+    .formFont = {"宋体", 12, 400, true},
     .buttonFont = {"宋体", 16, 700, true},
     .buttonTooltip = "百万题库，随机抽取，生成每篇作业题目皆不相同！",
     .hyperlinkAddress = "https://example.org/kalkora",
@@ -113,6 +119,16 @@ const ControlSpec* FindControl(std::string_view name) {
   const auto& controls = kMainForm.controls;
   const auto found = std::ranges::find(controls, name, &ControlSpec::name);
   return found == controls.end() ? nullptr : &*found;
+}
+
+Rect InClientArea(const ControlSpec& control) {
+  Rect rect = control.rect;
+  for (const ControlSpec* parent = FindControl(control.parent); parent;
+       parent = FindControl(parent->parent)) {
+    rect.left += parent->rect.left;
+    rect.top += parent->rect.top;
+  }
+  return rect;
 }
 
 bool AcceptsTypedCharacter(InputFilter filter, char32_t character) {

@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/base/message_box.hpp"
+
 namespace kalkora {
 
 enum class ControlKind {
@@ -47,7 +49,8 @@ struct ControlSpec {
   bool centred = false;  // edit boxes: text centred
   int maxLength = 0;     // edit boxes: 0 means no limit
   InputFilter filter = InputFilter::Any;
-  int period = 0;  // timers: milliseconds
+  int period = 0;       // timers: milliseconds
+  bool hidden = false;  // never shown: 编辑框19 holds the office's install path out of sight
 };
 
 struct StatusPanel {
@@ -55,9 +58,9 @@ struct StatusPanel {
   std::string_view initialText;
 };
 
-struct ButtonFont {
+struct FontSpec {
   std::string_view family;
-  int pixelHeight;
+  int pixelHeight;  // character height
   int weight;
   bool gb2312Charset;
 };
@@ -72,7 +75,11 @@ struct FormSpec {
   int clientHeight;
   std::span<const ControlSpec> controls;
   std::array<StatusPanel, 2> panels;
-  ButtonFont buttonFont;
+  // The default GUI font of a Chinese system, which the form was laid out with: Chinese
+  // characters 12 pixels wide, Latin characters and blanks 6. The edit boxes lie over the blanks
+  // of the range label and of the decimals caption, so the controls' texts need its metrics.
+  FontSpec formFont;
+  FontSpec buttonFont;
   std::string_view buttonTooltip;
   std::string_view hyperlinkAddress;
 };
@@ -81,6 +88,14 @@ const FormSpec& MainForm();
 
 // nullptr when the form has no control of that name.
 const ControlSpec* FindControl(std::string_view name);
+
+// The control's rectangle in the window's client area: its own position plus its parents'.
+Rect InClientArea(const ControlSpec& control);
+
+// What both windows show, with the error icon, when the window of this form cannot be made;
+// the program then ends with exit code -1.
+inline const UserMessage kWindowNotCreated{"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n",
+                                           "错误"};
 
 // Whether a character typed into the box passes its filter; control characters (such as
 // backspace) always do.

@@ -23,11 +23,45 @@ bool ConnectWord(WordAutomation& automation) {
 
 // Heading, problems and date; false when the office stopped answering on the way.
 bool WriteSheet(GenerateCommandParts& parts, int sheetSize) {
-  CellWriter writer(parts.automation, parts.clock);
+  CellWriter writer(parts.office.automation, parts.clock);
   const std::optional<ExerciseKind> kind = FirstTickedKind(parts.controls);
   GenerationContext context{parts.controls, parts.state};
   return (!kind || writer.BeginSheet(KindHeading(*kind))) &&
          RunSheetLoop(context, parts.clock, sheetSize, writer) && writer.FinishSheet();
+}
+
+// Everything after the settings have passed: the office's part of the run.
+void RunWithOffice(GenerateCommandParts& parts) {
+  OfficeParts& office = parts.office;
+  if (!DetectWord(parts.controls, office.locator)) {
+    parts.messages.Show(OfficeMessage(kWordMissing));
+    return;
+  }
+  if (!ConnectWord(office.automation)) {
+    parts.messages.Show(
+        office.automation.ConnectionRefusal().value_or(OfficeMessage(kWordNotStarted)));
+    return;
+  }
+  const int sheetSize = ChosenSheetSize(parts.controls);
+  if (sheetSize == 0) return;
+  if (const std::optional<UserMessage> failure =
+          DeployTemplate(sheetSize, office.store, office.automation)) {
+    office.automation.ReleaseDocuments();
+    parts.messages.Show(*failure);
+    return;
+  }
+  if (!WriteSheet(parts, sheetSize)) {
+    office.automation.ReleaseDocuments();
+    parts.messages.Show(OfficeMessage(kWordStoppedMidRun));
+  }
+}
+
+// Lets go of the documents after an edge has thrown; an edge that throws again is past helping.
+void ReleaseDocumentsAfterAThrow(WordAutomation& automation) noexcept {
+  try {
+    automation.ReleaseDocuments();
+  } catch (...) {
+  }
 }
 
 }  // namespace
@@ -44,25 +78,12 @@ void RunGenerateCommand(GenerateCommandParts parts) {
     parts.messages.Show(*refusal);
     return;
   }
-  if (!DetectWord(parts.controls, parts.locator)) {
-    parts.messages.Show(OfficeMessage(kWordMissing));
-    return;
-  }
-  if (!ConnectWord(parts.automation)) {
-    parts.messages.Show(
-        parts.automation.ConnectionRefusal().value_or(OfficeMessage(kWordNotStarted)));
-    return;
-  }
-  const int sheetSize = ChosenSheetSize(parts.controls);
-  if (sheetSize == 0) return;
-  if (const std::optional<UserMessage> failure =
-          DeployTemplate(sheetSize, parts.store, parts.automation)) {
-    parts.automation.ReleaseDocuments();
-    parts.messages.Show(*failure);
-    return;
-  }
-  if (!WriteSheet(parts, sheetSize)) {
-    parts.automation.ReleaseDocuments();
+  try {
+    RunWithOffice(parts);
+  } catch (...) {
+    // The edges report a failed call by returning false; one that throws instead (whatever it
+    // throws, UNO and COM wrappers included) has failed the same way.
+    ReleaseDocumentsAfterAThrow(parts.office.automation);
     parts.messages.Show(OfficeMessage(kWordStoppedMidRun));
   }
 }

@@ -3,12 +3,20 @@
 #include "core/base/clock.hpp"
 #include "core/base/controls.hpp"
 #include "core/base/message_box.hpp"
-#include "core/generate/program_state.hpp"
 #include "core/base/office_locator.hpp"
 #include "core/base/template_store.hpp"
 #include "core/base/word_automation.hpp"
+#include "core/generate/program_state.hpp"
 
 namespace kalkora {
+
+// The word processor's side of a run: its automation, where it is installed and where its
+// templates are written. Each program's main chooses them; both windows hand them to every run.
+struct OfficeParts {
+  WordAutomation& automation;
+  OfficeLocator& locator;
+  TemplateStore& store;
+};
 
 // Everything one click of the generate button works with.
 struct GenerateCommandParts {
@@ -16,14 +24,13 @@ struct GenerateCommandParts {
   ProgramState& state;
   Clock& clock;
   MessageBox& messages;
-  WordAutomation& automation;
-  OfficeLocator& locator;
-  TemplateStore& store;
+  OfficeParts office;
 };
 
 // One whole worksheet run: validation, detection, connection, template, heading, problems,
 // date. A refusal or an office failure shows one message and ends the run; nothing is typed
-// once the office has failed.
+// once the office has failed. An exception escaping an office edge ends the run as a failed
+// call would, with the mid-run message; it never reaches the window.
 void RunGenerateCommand(GenerateCommandParts parts);
 
 // The sheet size chosen by the radio buttons 单选框1 to 单选框3; 0 when none is selected.

@@ -19,7 +19,7 @@ struct SheetSettings {
   struct Bounds {
     std::int32_t from = 1;
     std::int32_t to = 100;
-  } bounds;
+  } bounds{};
   bool decimalsOn = false;
   std::string places = "2";
 };

@@ -1,14 +1,15 @@
 #include "ui/qt/form_widgets.hpp"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <limits>
 
 #include "ui/qt/banner.hpp"
+#include "ui/qt/edit_box_validator.hpp"
 #include "ui/qt/flat_button.hpp"
 #include "ui/qt/form_fonts.hpp"
+#include "ui/qt/form_group_box.hpp"
 #include "ui/qt/qt_text.hpp"
 #include "ui/qt/status_panels.hpp"
 #include "ui/qt/typed_character_filter.hpp"
@@ -32,6 +33,7 @@ QWidget* MakeEditBox(const ControlSpec& entry, QWidget* parent) {
   edit->setMaxLength(entry.maxLength > 0 ? entry.maxLength : std::numeric_limits<int>::max());
   if (entry.filter != InputFilter::Any) {
     edit->installEventFilter(new TypedCharacterFilter(entry.filter, edit));
+    edit->setValidator(new EditBoxValidator(entry, edit));
   }
   return edit;
 }
@@ -81,7 +83,7 @@ QWidget* MakeWidget(const ControlSpec& entry, const FormSpec& form, QWidget* par
     case ControlKind::PictureBox:
       return MakePicture(entry, parent);
     case ControlKind::GroupBox:
-      return new QGroupBox(ToQString(entry.text), parent);
+      return new FormGroupBox(ToQString(entry.text), parent);
     case ControlKind::Label:
       return MakeLabel(entry, parent);
     case ControlKind::EditBox:
@@ -111,7 +113,7 @@ QString PictureResource(std::string_view fileName) {
 }
 
 bool BuildFormWidgets(QWidget& window, const FormSpec& form) {
-  window.setFont(FormFont());
+  window.setFont(FormFontOf(form.formFont));
   for (const ControlSpec& entry : form.controls) {
     if (entry.kind == ControlKind::WordApplication || entry.kind == ControlKind::WordDocuments) {
       continue;  // the office connection stands for them
@@ -127,12 +129,7 @@ bool BuildFormWidgets(QWidget& window, const FormSpec& form) {
     if (!widget) return false;
     widget->setObjectName(ToQString(entry.name));
     widget->setGeometry(ToQRect(entry.rect));
-    // A control placed wholly outside the client area (编辑框19) is never seen, so the
-    // keyboard must not reach it either.
-    const QRect inWindow(widget->mapTo(&window, QPoint(0, 0)), widget->size());
-    if (!inWindow.intersects({0, 0, form.clientWidth, form.clientHeight})) {
-      widget->setFocusPolicy(Qt::NoFocus);
-    }
+    if (entry.hidden) widget->hide();
   }
   return true;
 }

@@ -34,18 +34,20 @@ int main(int argc, char* argv[]) {
       std::chrono::seconds(30));
   posix::LibreOfficeLocator locator;
   posix::PrivateTemplateStore store;
-  const qt::OfficeBackend office{automation, locator, store};
+  const OfficeParts office{automation, locator, store};
+  const std::optional<UserMessage> officeUnavailable;
   // Class sets become PDF in an office of the converter's own, never the window's.
   uno::UnoDocumentConverter pdfConverter;
   DocumentConverter* converter = &pdfConverter;
 #else
   qt::UnavailableOffice unavailable;
-  const qt::OfficeBackend office = unavailable.Backend();
+  const OfficeParts office = unavailable.Parts();
+  const std::optional<UserMessage> officeUnavailable = qt::UnavailableOffice::Reason();
   DocumentConverter* converter = nullptr;
 #endif
 
   const std::unique_ptr<qt::MainWindow> window =
-      qt::MainWindow::Create({state, clock, messages, office, converter});
+      qt::MainWindow::Create({state, clock, messages, office, officeUnavailable, converter});
   if (!window) {
     qt::ShowWindowNotCreated();
     return -1;

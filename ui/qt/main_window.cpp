@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QIcon>
 #include <QLabel>
@@ -119,28 +120,30 @@ void MainWindow::CentreOnScreen() {
 }
 
 void MainWindow::Generate() {
-  OfficeBackend& office = parts_.office;
-  if (office.unavailable) {
-    parts_.messages.Show(*office.unavailable);
-    return;
+  if (!runs_.BeginRun()) return;
+  if (parts_.officeUnavailable) {
+    parts_.messages.Show(*parts_.officeUnavailable);
+  } else {
+    BusyCursor busy;
+    RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
   }
-  BusyCursor busy;
-  try {
-    RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, office.automation,
-                        office.locator, office.store});
-  } catch (const std::exception&) {
-    // An office edge that throws instead of reporting a failed call ends the run like one.
-    office.automation.ReleaseDocuments();
-    parts_.messages.Show(OfficeMessage(kWordStoppedMidRun));
+  if (runs_.EndRun()) close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (runs_.RequestClose()) {
+    event->accept();
+  } else {
+    event->ignore();
   }
 }
 
 void MainWindow::GenerateBatch() {
-  // One set at a time: the window stays live while a set is written.
-  if (batchRunning_) return;
-  batchRunning_ = true;
+  // One run at a time, a set as a sheet: the window stays live while a set is written, and a
+  // close request meanwhile waits for the set to end.
+  if (!runs_.BeginRun()) return;
   RunBatchFromWindow(*this, {controls_, parts_.clock, parts_.messages, parts_.converter});
-  batchRunning_ = false;
+  if (runs_.EndRun()) close();
 }
 
 }  // namespace kalkora::qt

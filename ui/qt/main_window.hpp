@@ -2,12 +2,14 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
+#include "core/app/generate_command.hpp"
+#include "core/app/run_gate.hpp"
 #include "core/base/clock.hpp"
 #include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
-#include "ui/qt/office_backend.hpp"
 #include "ui/qt/qt_controls.hpp"
 
 namespace kalkora::qt {
@@ -17,7 +19,9 @@ struct WindowParts {
   ProgramState& state;
   Clock& clock;
   MessageBox& messages;
-  OfficeBackend office;
+  OfficeParts office;
+  // Set when this build can drive no word processor: the button shows it instead of a run.
+  std::optional<UserMessage> officeUnavailable = std::nullopt;
   // Turns class sets into PDF; null when this build has no office for it.
   DocumentConverter* converter = nullptr;
 };
@@ -35,6 +39,10 @@ class MainWindow : public QWidget {
   // The form's client area below the menu bar: the parent of the form's top-level controls.
   QWidget& formArea() { return *formArea_; }
 
+ protected:
+  // A close request during a run is kept until the run has ended.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   explicit MainWindow(WindowParts parts);
 
@@ -47,7 +55,7 @@ class MainWindow : public QWidget {
   WindowParts parts_;
   QWidget* formArea_;
   QtControls controls_;
-  bool batchRunning_ = false;
+  RunGate runs_;
 };
 
 }  // namespace kalkora::qt

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <cfenv>
 
+#include "core/app/form_table.hpp"
 #include "ui/qt/qt_message_box.hpp"
 #include "ui/qt/qt_text.hpp"
 

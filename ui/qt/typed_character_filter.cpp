@@ -18,7 +18,11 @@ bool TypedCharacterFilter::Accepts(const QString& typed) const {
 
 bool TypedCharacterFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
-    return !Accepts(static_cast<QKeyEvent*>(event)->text());
+    // A key held with Ctrl or Meta is a shortcut (Ctrl+V pastes), not a typed character; what
+    // it does to the text the box's validator judges.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
+    return !Accepts(key->text());
   }
   if (event->type() == QEvent::InputMethod) {
     if (!Accepts(static_cast<QInputMethodEvent*>(event)->commitString())) {

@@ -7,8 +7,8 @@
 namespace kalkora::qt {
 
 // Drops what is typed into an edit box when a character of it does not pass the box's input
-// filter, from the keyboard and from an input method alike. Keys without text (arrows) and
-// control characters (backspace) always pass.
+// filter, from the keyboard and from an input method alike. Keys without text (arrows),
+// control characters (backspace) and shortcuts (Ctrl+V) always pass.
 class TypedCharacterFilter : public QObject {
  public:
   TypedCharacterFilter(InputFilter filter, QObject* parent);

@@ -4,8 +4,6 @@
 
 namespace kalkora::qt {
 
-OfficeBackend UnavailableOffice::Backend() {
-  return {*this, *this, *this, OfficeMessage(kNoOfficeBackend)};
-}
+UserMessage UnavailableOffice::Reason() { return OfficeMessage(kNoOfficeBackend); }
 
 }  // namespace kalkora::qt

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/qt/office_backend.hpp"
+#include "core/app/generate_command.hpp"
+#include "core/base/message_box.hpp"
 
 namespace kalkora::qt {
 
@@ -8,11 +9,12 @@ inline constexpr std::string_view kNoOfficeBackend =
     "这个版本的 Kalkora 没有连接文字处理软件的组件，无法生成题库。";
 
 // The office side of a build without a word-processor connection: it finds no installed
-// office, connects to nothing and writes no template, and its backend carries the message
-// that says why no sheet can be made.
+// office, connects to nothing and writes no template; the window shows `Reason()` instead of
+// starting a run.
 class UnavailableOffice final : public WordAutomation, public OfficeLocator, public TemplateStore {
  public:
-  OfficeBackend Backend();
+  OfficeParts Parts() { return {*this, *this, *this}; }
+  static UserMessage Reason();
 
   bool CreateApplication() override { return false; }
   bool AttachDocuments() override { return false; }

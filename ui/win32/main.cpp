@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "core/app/form_table.hpp"
 #include "core/generate/program_state.hpp"
 #include "core/base/system_clock.hpp"
 #include "ui/win32/main_window.hpp"
@@ -20,6 +21,7 @@
 #include "office/com/word_document_converter.hpp"
 #include "system/win32/local_app_data_template_store.hpp"
 #include "system/win32/registry_office_locator.hpp"
+#include "system/win32/utf16.hpp"
 
 #include <commctrl.h>
 
@@ -73,12 +75,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   kalkora::win32::RegistryOfficeLocator locator;
   kalkora::win32::LocalAppDataTemplateStore store({kalkora::TemplateBytes, kalkora::TemplateFileName});
 
-  kalkora::win32::MainWindow window({state, clock, messages, automation, locator, store});
+  kalkora::win32::MainWindow window({state, clock, messages, {automation, locator, store}});
   kalkora::com::WordDocumentConverter converter(kalkora::com::CreateWordApplication,
                                                 kOfficeCallLimit);
   if (kalkora::com::WordIsRegistered()) window.UseConverter(&converter);
   if (!window.Create(instance)) {
-    MessageBoxW(nullptr, L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n", L"错误",
+    const kalkora::UserMessage& failure = kalkora::kWindowNotCreated;
+    MessageBoxW(nullptr, kalkora::win32::ToUtf16(failure.text).c_str(),
+                kalkora::win32::ToUtf16(failure.caption).c_str(),
                 MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(static_cast<UINT>(-1));
   }

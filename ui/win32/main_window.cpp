@@ -13,6 +13,7 @@
 #include "ui/win32/banner_picture.hpp"
 #include "ui/win32/batch_run.hpp"
 #include "ui/win32/control_ids.hpp"
+#include "ui/win32/filtered_edit.hpp"
 #include "ui/win32/generate_button.hpp"
 #include "ui/win32/menu.hpp"
 #include "ui/win32/resource_ids.h"
@@ -22,29 +23,6 @@ namespace kalkora::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KalkoraMainWindow";
-constexpr UINT_PTR kFilterSubclassId = 2;
-
-// A control's position in the window's client area: its own, plus its parents'.
-POINT ClientPosition(const ControlSpec& item) {
-  POINT position{item.rect.left, item.rect.top};
-  for (const ControlSpec* parent = FindControl(item.parent); parent;
-       parent = FindControl(parent->parent)) {
-    position.x += parent->rect.left;
-    position.y += parent->rect.top;
-  }
-  return position;
-}
-
-// Drops typed characters that the box's filter refuses.
-LRESULT CALLBACK FilteredEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR filter) {
-  if (message == WM_CHAR &&
-      !AcceptsTypedCharacter(static_cast<InputFilter>(filter), static_cast<char32_t>(wParam))) {
-    return 0;
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, FilteredEditProc, kFilterSubclassId);
-  return DefSubclassProc(edit, message, wParam, lParam);
-}
 
 struct NativeKind {
   const wchar_t* windowClass;
@@ -52,19 +30,19 @@ struct NativeKind {
   long extendedStyle;
 };
 
-// The form was laid out with the default GUI font of a Chinese system, 宋体 at 12 pixels
-// (Chinese characters 12, Latin characters and blanks 6 pixels wide): the edit boxes lie over
-// the blanks of the range label and the decimals caption. Where the default GUI font is
-// another (narrower) one, 宋体 is asked for by name so that those texts still fall into place.
-HFONT CreateFormFont() {
+// The form was laid out with the default GUI font of a Chinese system (the form table's form
+// font): the edit boxes lie over the blanks of the range label and the decimals caption. Where
+// the default GUI font is another (narrower) one, the form font is asked for by name so that
+// those texts still fall into place.
+HFONT CreateFormFont(const FontSpec& formFont) {
   LOGFONTW font{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
   if (font.lfCharSet != GB2312_CHARSET) {
     font = LOGFONTW{};
-    font.lfHeight = -12;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = GB2312_CHARSET;
-    wcscpy_s(font.lfFaceName, L"宋体");
+    font.lfHeight = -formFont.pixelHeight;
+    font.lfWeight = formFont.weight;
+    font.lfCharSet = formFont.gb2312Charset ? GB2312_CHARSET : DEFAULT_CHARSET;
+    wcscpy_s(font.lfFaceName, ToUtf16(formFont.family).c_str());
   }
   return CreateFontIndirectW(&font);
 }
@@ -145,7 +123,7 @@ bool MainWindow::Create(HINSTANCE instance) {
 
 bool MainWindow::CreateControls(HINSTANCE instance) {
   const FormSpec& form = MainForm();
-  guiFont_ = CreateFormFont();
+  guiFont_ = CreateFormFont(form.formFont);
   buttonFont_ =
       CreateFontW(-form.buttonFont.pixelHeight, 0, 0, 0, form.buttonFont.weight, FALSE, FALSE,
                   FALSE, form.buttonFont.gb2312Charset ? GB2312_CHARSET : DEFAULT_CHARSET,
@@ -166,15 +144,14 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
     const NativeKind native = KindOf(item, firstOfRadioGroup);
     if (!native.windowClass) continue;
 
-    // The hidden edit box holds the office's install path; the user never sees it.
-    const DWORD visible = item.name == form::编辑框19 ? 0 : WS_VISIBLE;
-    const POINT at = ClientPosition(item);
+    const DWORD visible = item.hidden ? 0 : WS_VISIBLE;
+    const Rect at = InClientArea(item);
     const std::wstring text =
         item.kind == ControlKind::PictureBox ? std::wstring() : ToUtf16(item.text);
     HWND control = CreateWindowExW(
         static_cast<DWORD>(native.extendedStyle), native.windowClass, text.c_str(),
-        WS_CHILD | WS_CLIPSIBLINGS | visible | static_cast<DWORD>(native.style), at.x, at.y,
-        item.rect.width, item.rect.height, window_,
+        WS_CHILD | WS_CLIPSIBLINGS | visible | static_cast<DWORD>(native.style), at.left, at.top,
+        at.width, at.height, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(item.name))), instance, nullptr);
     if (!control) return false;
     controls_.Add(item.name, control);
@@ -186,12 +163,10 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_));
         break;
       case ControlKind::EditBox:
-        if (item.maxLength > 0)
+        if (item.maxLength > 0) {
           SendMessageW(control, EM_SETLIMITTEXT, static_cast<WPARAM>(item.maxLength), 0);
-        if (item.filter != InputFilter::Any) {
-          SetWindowSubclass(control, FilteredEditProc, kFilterSubclassId,
-                            static_cast<DWORD_PTR>(item.filter));
         }
+        if (item.filter != InputFilter::Any) FilterEditInput(control, item);
         break;
       case ControlKind::CheckBox:
       case ControlKind::RadioButton:
@@ -217,8 +192,9 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         int edges[2] = {form.panels[0].width, form.panels[0].width + form.panels[1].width};
         SendMessageW(control, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
         controls_.SetStatusBar(control);
-        for (int i = 0; i < 2; ++i) {
-          controls_.SetPanelText(i, form.panels[static_cast<std::size_t>(i)].initialText);
+        int index = 0;
+        for (const StatusPanel& panel : form.panels) {
+          controls_.SetPanelText(index++, panel.initialText);
         }
         break;
       }
@@ -290,6 +266,9 @@ LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return TRUE;
       }
       break;
+    case WM_CLOSE:
+      if (runs_.RequestClose()) DestroyWindow(window);
+      return 0;
     case WM_DESTROY:
       KillTimer(window, kClockTimerId);
       window_ = nullptr;
@@ -334,12 +313,14 @@ bool MainWindow::OnMenuCommand(int id) {
   return false;
 }
 
-// The run holds the UI thread from the click to its end, with the busy cursor.
+// The run holds the UI thread from the click to its end, with the busy cursor. A close request
+// that came meanwhile (while a message box of the run was up) is carried out once it has ended.
 void MainWindow::Generate() {
+  if (!runs_.BeginRun()) return;
   HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.automation,
-                      parts_.locator, parts_.store});
+  RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
   SetCursor(previous);
+  if (runs_.EndRun()) PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
 }  // namespace kalkora::win32

@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
+#include "core/app/generate_command.hpp"
+#include "core/app/run_gate.hpp"
 #include "core/base/clock.hpp"
 #include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
 #include "ui/win32/win32_controls.hpp"
-#include "core/base/office_locator.hpp"
-#include "core/base/template_store.hpp"
-#include "core/base/word_automation.hpp"
 
 namespace kalkora::win32 {
 
@@ -18,9 +17,7 @@ struct WindowParts {
   ProgramState& state;
   Clock& clock;
   MessageBox& messages;
-  WordAutomation& automation;
-  OfficeLocator& locator;
-  TemplateStore& store;
+  OfficeParts office;
 };
 
 // The main window, built by walking the form table: every control a native control with its
@@ -51,6 +48,7 @@ class MainWindow {
   void Generate();
 
   WindowParts parts_;
+  RunGate runs_;
   HWND window_ = nullptr;
   Win32Controls controls_;
   HFONT guiFont_ = nullptr;

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 
-#include "core/base/form_names.hpp"
 #include "core/app/form_table.hpp"
+#include "core/base/form_names.hpp"
 #include "fakes/memory_controls.hpp"
 
 namespace kalkora {
@@ -36,10 +37,34 @@ TEST(FormTable, NamesAreUniqueAndParentsComeBeforeTheirChildren) {
   EXPECT_EQ(FindControl("编辑框4"), nullptr);
 }
 
-TEST(FormTable, HiddenBoxLiesOutsideTheClientArea) {
-  const ControlSpec& hidden = *FindControl(form::编辑框19);
-  const ControlSpec& group = *FindControl(hidden.parent);
-  EXPECT_GE(group.rect.left + hidden.rect.left, MainForm().clientWidth);
+TEST(FormTable, OnlyThePathBoxIsHiddenAndItLiesOutsideTheClientArea) {
+  for (const ControlSpec& control : MainForm().controls) {
+    EXPECT_EQ(control.hidden, control.name == form::编辑框19) << control.name;
+  }
+  EXPECT_GE(InClientArea(*FindControl(form::编辑框19)).left, MainForm().clientWidth);
+}
+
+TEST(FormTable, PlacesControlsInTheClientAreaThroughTheirGroupBoxes) {
+  struct Case {
+    std::string_view name;
+    Rect expected;
+  };
+  for (const Case& c :
+       {Case{form::图片框1, {-13, -7, 566, 100}}, Case{form::标签1, {145, 99, 256, 24}},
+        Case{form::单选框2, {65, 195, 48, 17}}, Case{form::编辑框3, {476, 213, 22, 20}}}) {
+    const Rect at = InClientArea(*FindControl(c.name));
+    EXPECT_EQ((std::array{at.left, at.top, at.width, at.height}),
+              (std::array{c.expected.left, c.expected.top, c.expected.width, c.expected.height}))
+        << c.name;
+  }
+}
+
+TEST(FormTable, TheFormFontIsTheChineseDefaultGuiFont) {
+  const FontSpec& font = MainForm().formFont;
+  EXPECT_EQ(font.family, "宋体");
+  EXPECT_EQ(font.pixelHeight, 12);
+  EXPECT_EQ(font.weight, 400);
+  EXPECT_TRUE(font.gb2312Charset);
 }
 
 TEST(FormTable, PlacesBoxTakesOneDigitOrMinus) {

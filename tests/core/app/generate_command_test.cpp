@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "core/app/generate_command.hpp"
@@ -25,7 +26,7 @@ std::string_view SizeRadio(int size) {
 
 class GenerateCommandTest : public ::testing::Test {
  protected:
-  void Run() { RunGenerateCommand({controls, state, clock, messages, office, locator, store}); }
+  void Run() { RunGenerateCommand({controls, state, clock, messages, {office, locator, store}}); }
 
   // The texts the sheet loop produces for the current controls and the clock's next ticks.
   std::vector<std::string> ExpectedTexts(int size, std::uint32_t firstTick) {
@@ -100,7 +101,7 @@ TEST_F(GenerateCommandTest, ARefusalTouchesNeitherTheOfficeNorTheDisk) {
 
 TEST_F(GenerateCommandTest, AMissingWordProcessorIsReportedAndNothingIsWritten) {
   FixedOfficeLocator nowhere("");
-  RunGenerateCommand({controls, state, clock, messages, office, nowhere, store});
+  RunGenerateCommand({controls, state, clock, messages, {office, nowhere, store}});
   EXPECT_EQ(messages.shown,
             (std::vector<UserMessage>{{"电 脑 没 有 安 装 WORD 软 件.", "无法打开表格："}}));
   EXPECT_TRUE(NothingTouched());
@@ -149,17 +150,67 @@ TEST_F(GenerateCommandTest, AnOfficeLostMidRunStopsAtThatCallWithOneMessageAndTh
     SimulatedWordProcessor dying;
     dying.failFromCall = failAt;
     RecordingMessageBox seen;
-    RunGenerateCommand({controls, state, clock, seen, dying, locator, store});
+    RunGenerateCommand({controls, state, clock, seen, {dying, locator, store}});
     EXPECT_EQ(seen.shown, std::vector<UserMessage>{kStoppedMidRun}) << failAt;
     EXPECT_EQ(dying.calls.size(), failAt + 2) << "the failed call, then the release";
     EXPECT_EQ(dying.calls.back(), "ReleaseDocuments");
 
     dying.failFromCall.reset();
     seen.shown.clear();
-    RunGenerateCommand({controls, state, clock, seen, dying, locator, store});
+    RunGenerateCommand({controls, state, clock, seen, {dying, locator, store}});
     EXPECT_TRUE(seen.shown.empty()) << failAt;
     EXPECT_EQ(dying.applicationConnections, 2) << "the next click connects afresh";
     EXPECT_EQ(dying.documents.back().paragraphs.back().text, "2026年12月8日");
+  }
+}
+
+// An office edge that throws from one call instead of returning false, once.
+class ThrowingWordProcessor : public SimulatedWordProcessor {
+ public:
+  struct OwnError {};  // not a std::exception, as an office library's own exceptions are not
+
+  std::string_view throwingCall;
+  bool throwOwnError = false;
+
+  bool CreateApplication() override {
+    ThrowIf("CreateApplication");
+    return SimulatedWordProcessor::CreateApplication();
+  }
+  bool AddDocument(std::string_view path) override {
+    ThrowIf("AddDocument");
+    return SimulatedWordProcessor::AddDocument(path);
+  }
+  bool TypeText(std::string_view text) override {
+    ThrowIf("TypeText");
+    return SimulatedWordProcessor::TypeText(text);
+  }
+
+ private:
+  void ThrowIf(std::string_view call) {
+    if (call != throwingCall) return;
+    throwingCall = {};
+    if (throwOwnError) throw OwnError{};
+    throw std::runtime_error("the office went away");
+  }
+};
+
+TEST_F(GenerateCommandTest, AnOfficeEdgeThatThrowsEndsTheRunWithTheMidRunMessage) {
+  for (const auto& [call, ownError] : std::vector<std::pair<std::string_view, bool>>{
+           {"CreateApplication", false}, {"AddDocument", true}, {"TypeText", false}}) {
+    SCOPED_TRACE(call);
+    ThrowingWordProcessor throwing;
+    throwing.throwingCall = call;
+    throwing.throwOwnError = ownError;
+    RecordingMessageBox seen;
+    RunGenerateCommand({controls, state, clock, seen, {throwing, locator, store}});
+    EXPECT_EQ(seen.shown, std::vector<UserMessage>{kStoppedMidRun});
+    EXPECT_EQ(throwing.calls.back(), "ReleaseDocuments");
+    EXPECT_FALSE(throwing.documentsUnitHeld);
+
+    seen.shown.clear();
+    RunGenerateCommand({controls, state, clock, seen, {throwing, locator, store}});
+    EXPECT_TRUE(seen.shown.empty()) << "the next click works";
+    EXPECT_EQ(throwing.documents.back().paragraphs.back().text, "2026年12月8日");
   }
 }
 

@@ -1,8 +1,12 @@
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <functional>
 #include <regex>
 #include <stdexcept>
+#include <utility>
 
 #include "core/base/form_names.hpp"
 #include "ui/qt/unavailable_office.hpp"
@@ -131,7 +135,8 @@ TEST_F(GenerateButtonTest, AFullRunFillsTheSheetWithTheChosenKind) {
 
 TEST_F(GenerateButtonTest, ABuildWithoutAWordProcessorSaysSo) {
   qt::UnavailableOffice unavailable;
-  window = qt::MainWindow::Create({state, clock, messages, unavailable.Backend()});
+  window = qt::MainWindow::Create(
+      {state, clock, messages, unavailable.Parts(), qt::UnavailableOffice::Reason()});
   ASSERT_TRUE(window);
   window->show();
   Generate();
@@ -155,6 +160,58 @@ TEST_F(GenerateButtonTest, AnOfficeThatThrowsEndsTheRunWithOneMessage) {
   EXPECT_EQ(messages.shown, std::vector<UserMessage>{stopped});
   EXPECT_FALSE(throwing.documentsUnitHeld);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A word processor during whose first typed text something else happens to the window.
+class InterruptedWordProcessor : public SimulatedWordProcessor {
+ public:
+  std::function<void()> duringFirstText;
+  std::function<void()> onEveryText;
+
+  bool TypeText(std::string_view text) override {
+    if (auto happen = std::exchange(duringFirstText, nullptr)) happen();
+    onEveryText();
+    return SimulatedWordProcessor::TypeText(text);
+  }
+};
+
+// The close request comes while the sheet is being typed, and a click 0.2 s later: the sheet is
+// finished with the window still up, then the window closes and the click starts nothing.
+TEST_F(GenerateButtonTest, AfterACloseRequestTheRunningSheetIsFinishedAndNoOtherStarts) {
+  // The close request as the window system delivers it: to the window's native side.
+  struct Case {
+    const char* what;
+    std::function<void(QWindow&)> requestClose;
+  };
+  const std::vector<Case> cases = {
+      {"handled during the run",
+       [](QWindow& w) {
+         QCloseEvent request;
+         QApplication::sendEvent(&w, &request);
+       }},
+      {"queued behind the run", [](QWindow& w) { QApplication::postEvent(&w, new QCloseEvent); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    InterruptedWordProcessor office;
+    window = qt::MainWindow::Create({state, clock, messages, {office, locator, store}});
+    ASSERT_TRUE(window);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    bool shownAtLastText = false;
+    office.onEveryText = [&] { shownAtLastText = window->isVisible(); };
+    office.duringFirstText = [&] {
+      c.requestClose(*window->windowHandle());
+      QTimer::singleShot(200, window.get(), [this] { Generate(); });
+    };
+    Generate();
+    QTest::qWait(400);
+    EXPECT_EQ(office.documents.size(), 1u) << "one sheet only";
+    EXPECT_EQ(office.Document(0).paragraphs.back().text, "2026年12月8日") << "the sheet is whole";
+    EXPECT_TRUE(shownAtLastText) << "the window closed before the run ended";
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+  }
 }
 
 }  // namespace

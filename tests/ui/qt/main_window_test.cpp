@@ -1,9 +1,12 @@
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -87,7 +90,7 @@ TEST_F(WindowTest, EveryControlStandsWhereTheFormPutsIt) {
     QWidget* parent = widget->parentWidget();
     EXPECT_EQ(parent == &window->formArea() ? QString() : parent->objectName(),
               ToQString(entry.parent));
-    EXPECT_TRUE(widget->isVisibleTo(window.get()));
+    EXPECT_EQ(widget->isVisibleTo(window.get()), !entry.hidden);
     EXPECT_TRUE(widget->isEnabled());
   }
 }
@@ -124,7 +127,8 @@ TEST_F(WindowTest, TheHiddenPathBoxLiesOutsideTheWindowAndTakesNoFocus) {
   auto* hidden = Find<QLineEdit>(form::编辑框19);
   const QPoint inWindow = hidden->mapTo(window.get(), QPoint(0, 0));
   EXPECT_GE(inWindow.x(), window->width());
-  EXPECT_EQ(hidden->focusPolicy(), Qt::NoFocus);
+  hidden->setFocus();
+  EXPECT_FALSE(hidden->hasFocus());
 }
 
 // Columns of a widget rendered on its own that hold dark (text) pixels.
@@ -260,6 +264,66 @@ TEST_F(WindowTest, TheDecimalPlacesBoxTakesOneDigitOrMinus) {
     for (int i = 0; i < c.backspaces; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
     Type(edit, c.typed);
     EXPECT_EQ(window->controls().ReadText(form::编辑框3), c.expected);
+  }
+}
+
+// Text that arrives in the places box other than by typing meets the same filter and limit:
+// a paste (Ctrl+V), a drop, an input method's commit. The limit counts characters: an emoji
+// (a UTF-16 pair) never leaves half of itself behind.
+TEST_F(WindowTest, PastedDroppedAndComposedTextMeetsThePlacesFilter) {
+  enum class Way { Paste, Drop, InputMethod };
+  struct Case {
+    const char* what;
+    Way way;
+    QString before;
+    bool selectAll;
+    QString arriving;
+    QString expected;
+  };
+  const QString emoji = QString::fromUcs4(U"\U0001F600");
+  const std::vector<Case> cases = {
+      {"paste x over the digit", Way::Paste, "2", true, "x", "2"},
+      {"paste x into the empty box", Way::Paste, "", false, "x", ""},
+      {"paste an emoji", Way::Paste, "", false, emoji, ""},
+      {"paste an emoji over the digit", Way::Paste, "2", true, emoji, "2"},
+      {"paste 3 over the digit", Way::Paste, "2", true, "3", "3"},
+      {"paste 3 beside the digit", Way::Paste, "2", false, "3", "2"},
+      {"paste 35 into the empty box", Way::Paste, "", false, "35", "3"},
+      {"paste a full-width digit", Way::Paste, "", false, "３", ""},
+      {"drop x", Way::Drop, "", false, "x", ""},
+      {"drop 7", Way::Drop, "", false, "7", "7"},
+      {"input method x", Way::InputMethod, "", false, "x", ""},
+      {"input method -", Way::InputMethod, "", false, "-", "-"},
+  };
+  auto* edit = Find<QLineEdit>(form::编辑框3);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    edit->setText(c.before);
+    edit->setFocus();
+    if (c.selectAll) edit->selectAll();
+    switch (c.way) {
+      case Way::Paste:
+        QApplication::clipboard()->setText(c.arriving);
+        QTest::keySequence(edit, QKeySequence::Paste);
+        break;
+      case Way::Drop: {
+        QMimeData data;
+        data.setText(c.arriving);
+        const QPoint at = edit->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &drop);
+        break;
+      }
+      case Way::InputMethod: {
+        QInputMethodEvent commit;
+        commit.setCommitString(c.arriving);
+        QApplication::sendEvent(edit, &commit);
+        break;
+      }
+    }
+    EXPECT_EQ(edit->text(), c.expected);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/app/form_table.hpp"
 #include "ui/qt/qt_message_box.hpp"
 #include "ui/qt/start_up.hpp"
 
@@ -72,7 +73,7 @@ TEST(QtMessageBox, TextShowsCrLfLineEndsAsLines) {
 }
 
 TEST(StartUp, AWindowThatCannotBeMadeIsReportedWithTheErrorIcon) {
-  EXPECT_EQ(qt::kWindowNotCreated.text, "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
+  EXPECT_EQ(kWindowNotCreated.text, "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
   const SeenBox seen = AnswerBox([] { qt::ShowWindowNotCreated(); });
   EXPECT_EQ(seen.caption, "错误");
   EXPECT_EQ(seen.text, "运行时出错!\n\n错误信息：载入启动窗口失败\n");

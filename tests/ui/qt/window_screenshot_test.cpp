@@ -2,9 +2,12 @@
 // the form compared with its rectangles. Runs under a private Xvfb (see run-under-xvfb.sh); the
 // picture is kept as kalkora-window.png.
 #include <QDir>
+#include <QGroupBox>
 #include <QScreen>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
+#include <map>
 
 #include "core/app/form_table.hpp"
 #include "core/base/form_names.hpp"
@@ -160,6 +163,62 @@ TEST_F(WindowScreenshot, TheBatchDialogShowsEveryField) {
       for (int x = area.left(); x <= area.right(); ++x) colours.insert(dialogShot.pixel(x, y));
     }
     EXPECT_GE(colours.size(), 3) << "nothing drawn";
+  }
+}
+
+// The window's background: the colour most of the picture has.
+QRgb MostCommonColour(const QImage& image) {
+  std::map<QRgb, int> counts;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+  }
+  return std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second)->first;
+}
+
+// The rows where a frame line runs across a group box: dark pixels unbroken over at least four
+// fifths of the columns from the right of its caption to its right edge (a caption interrupts
+// the top line on its left). Text and the controls' own borders break up or are shorter.
+std::vector<int> FrameRows(const QImage& image, const QRect& box, int captionRight) {
+  const int background = qGray(MostCommonColour(image));
+  const int left = captionRight + 3;
+  const int right = std::min(box.right() - 2, image.width() - 1);
+  std::vector<int> rows;
+  for (int y = box.top(); y <= std::min(box.bottom(), image.height() - 1); ++y) {
+    int run = 0;
+    int longest = 0;
+    for (int x = left; x <= right; ++x) {
+      run = qGray(image.pixel(x, y)) < background - 12 ? run + 1 : 0;
+      longest = std::max(longest, run);
+    }
+    if (longest * 5 >= (right - left + 1) * 4) rows.push_back(y);
+  }
+  return rows;
+}
+
+// A native group box draws its frame's top edge halfway down its caption line, above its
+// controls, and its bottom edge below them: no frame line crosses a control of the box.
+TEST_F(WindowScreenshot, GroupBoxFramesRunAboveAndBelowTheirControlsNeverThroughThem) {
+  for (const ControlSpec& group : MainForm().controls) {
+    if (group.kind != ControlKind::GroupBox) continue;
+    SCOPED_TRACE(std::string(group.name));
+    const auto* box = Find<QGroupBox>(group.name);
+    const QRect area = InWindow(group.name);
+    const QFontMetrics metrics = box->fontMetrics();
+    const int captionRight = area.left() + 7 + metrics.horizontalAdvance(box->title());
+    const std::vector<int> rows = FrameRows(shot, area, captionRight);
+    if (rows.size() < 2) {
+      ADD_FAILURE() << "no top and bottom edge found";
+      continue;
+    }
+    EXPECT_LT(rows.front() - area.top(), metrics.height()) << "the top edge is below the caption";
+    for (const ControlSpec& child : MainForm().controls) {
+      if (child.parent != group.name || !IsVisual(child) || child.hidden) continue;
+      const QRect inside = InWindow(child.name);
+      for (const int row : rows) {
+        EXPECT_FALSE(row >= inside.top() && row <= inside.bottom())
+            << "the frame line at row " << row << " crosses " << child.name;
+      }
+    }
   }
 }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/base/form_names.hpp"
-#include "ui/win32/control_ids.hpp"
 #include "system/win32/utf16.hpp"
+#include "ui/win32/control_ids.hpp"
 
 namespace kalkora::testing {
 namespace {
@@ -127,9 +127,10 @@ LRESULT KalkoraProcess::SendWithRemoteBuffer(HWND control, UINT message, WPARAM 
 
 std::string KalkoraProcess::PanelText(int index) {
   const HWND bar = Control(form::状态条1);
-  const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, index, 0));
+  const auto part = static_cast<WPARAM>(index);
+  const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, part, 0));
   std::wstring text(length + 1u, L'\0');
-  SendWithRemoteBuffer(bar, SB_GETTEXTW, index, text.data(), text.size() * sizeof(wchar_t));
+  SendWithRemoteBuffer(bar, SB_GETTEXTW, part, text.data(), text.size() * sizeof(wchar_t));
   text.resize(wcsnlen(text.c_str(), text.size()));
   return win32::ToUtf8(text);
 }
@@ -177,6 +178,7 @@ void KalkoraProcess::Dismiss(const ShownBox& box) {
 void KalkoraProcess::Answer(const ShownBox& box, int button) {
   PostMessageW(GetDlgItem(box.window, button), BM_CLICK, 0, 0);
 }
+void KalkoraProcess::RequestClose() { PostMessageW(window_, WM_CLOSE, 0, 0); }
 
 std::optional<DWORD> KalkoraProcess::WaitForExit(std::chrono::milliseconds limit) {
   if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {

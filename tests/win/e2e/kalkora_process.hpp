@@ -56,8 +56,11 @@ class KalkoraProcess {
   // Clicks one of the box's buttons (IDYES, IDNO, ...).
   static void Answer(const ShownBox& box, int button);
 
-  // The exit code once the process has ended within the time.
+  // Asks the window to close, as its close box does, and returns at once.
+  void RequestClose();
+  // The process's exit code once it has ended within the time, or nothing.
   std::optional<DWORD> WaitForExit(std::chrono::milliseconds limit);
+
   // Closes the window and waits for the process; its exit code, or nothing if it had to be
   // ended by force.
   std::optional<DWORD> Close();

@@ -7,8 +7,8 @@
 #include <regex>
 #include <thread>
 
-#include "core/base/form_names.hpp"
 #include "core/app/form_table.hpp"
+#include "core/base/form_names.hpp"
 #include "kalkora_process.hpp"
 #include "registry_setup.hpp"
 
@@ -36,17 +36,6 @@ const wchar_t* NativeClass(ControlKind kind) {
     default:
       return L"Button";
   }
-}
-
-// Where the table puts a control in the window's client area.
-RECT ExpectedRect(const ControlSpec& item) {
-  POINT at{item.rect.left, item.rect.top};
-  for (const ControlSpec* parent = FindControl(item.parent); parent;
-       parent = FindControl(parent->parent)) {
-    at.x += parent->rect.left;
-    at.y += parent->rect.top;
-  }
-  return {at.x, at.y, at.x + item.rect.width, at.y + item.rect.height};
 }
 
 class KalkoraWindowLayout : public ::testing::Test {
@@ -112,13 +101,13 @@ TEST_F(KalkoraWindowLayout, EveryControlOfTheTableIsThereAsANativeControl) {
     RECT placed{};
     GetWindowRect(control, &placed);
     MapWindowPoints(nullptr, program->Window(), reinterpret_cast<POINT*>(&placed), 2);
-    const RECT expected = ExpectedRect(item);
+    const Rect expected = InClientArea(item);
     EXPECT_EQ(placed.left, expected.left);
     EXPECT_EQ(placed.top, expected.top);
-    EXPECT_EQ(placed.right, expected.right);
-    EXPECT_EQ(placed.bottom, expected.bottom);
+    EXPECT_EQ(placed.right, expected.left + expected.width);
+    EXPECT_EQ(placed.bottom, expected.top + expected.height);
 
-    EXPECT_EQ(IsWindowVisible(control) != FALSE, item.name != form::编辑框19);
+    EXPECT_EQ(IsWindowVisible(control) != FALSE, !item.hidden);
     EXPECT_TRUE(IsWindowEnabled(control));
     if (item.kind != ControlKind::PictureBox && item.kind != ControlKind::StatusBar) {
       EXPECT_EQ(testing::WindowText(control), item.text);
@@ -183,6 +172,80 @@ TEST_F(KalkoraWindowLayout, PlacesBoxTakesOnlyDigitsAndTheMinusSign) {
   SendMessageW(places, WM_CHAR, L'1', 0);
   SendMessageW(places, WM_CHAR, L'2', 0);
   EXPECT_EQ(program->Text(form::编辑框3), "1");
+  program->SetText(form::编辑框3, "2");
+}
+
+// Puts text on the clipboard as a copy in another program does; the clipboard needs an owner
+// window, here a message-only one of the test's own.
+bool PutOnClipboard(std::wstring_view text) {
+  const HWND owner = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     nullptr, nullptr);
+  bool put = false;
+  if (owner && OpenClipboard(owner)) {
+    EmptyClipboard();
+    if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+      auto* characters = static_cast<wchar_t*>(GlobalLock(data));
+      text.copy(characters, text.size());
+      characters[text.size()] = L'\0';
+      GlobalUnlock(data);
+      put = SetClipboardData(CF_UNICODETEXT, data) != nullptr;
+      if (!put) GlobalFree(data);
+    }
+    CloseClipboard();
+  }
+  if (owner) DestroyWindow(owner);
+  return put;
+}
+
+// Text that reaches the places box other than by typing meets the same filter and limit: a
+// paste (WM_PASTE, which Ctrl+V and the context menu send), text put in place of the selection
+// by another program (EM_REPLACESEL) and characters from an input method (WM_IME_CHAR). The
+// limit counts characters: a pasted emoji (a UTF-16 pair) never leaves half of itself.
+TEST_F(KalkoraWindowLayout, PastedAndPutInTextMeetsThePlacesFilter) {
+  enum class Way { Paste, Replace, InputMethod };
+  struct Case {
+    const char* what;
+    Way way;
+    std::string before;
+    bool selectAll;
+    std::wstring arriving;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {"paste x over the digit", Way::Paste, "2", true, L"x", "2"},
+      {"paste x into the empty box", Way::Paste, "", false, L"x", ""},
+      {"paste an emoji", Way::Paste, "", false, L"\U0001F600", ""},
+      {"paste 3 over the digit", Way::Paste, "2", true, L"3", "3"},
+      {"paste 3 beside the digit", Way::Paste, "2", false, L"3", "2"},
+      {"paste 35 into the empty box", Way::Paste, "", false, L"35", "3"},
+      {"paste a full-width digit", Way::Paste, "", false, L"３", ""},
+      {"put in x", Way::Replace, "", false, L"x", ""},
+      {"put in an emoji", Way::Replace, "", false, L"\U0001F600", ""},
+      {"put in 7", Way::Replace, "", false, L"7", "7"},
+      {"input method x", Way::InputMethod, "", false, L"x", ""},
+      {"input method -", Way::InputMethod, "", false, L"-", "-"},
+  };
+  const HWND places = program->Control(form::编辑框3);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    program->SetText(form::编辑框3, c.before);
+    const WPARAM end = c.before.size();
+    SendMessageW(places, EM_SETSEL, c.selectAll ? 0 : end,
+                 c.selectAll ? -1 : static_cast<LPARAM>(end));
+    switch (c.way) {
+      case Way::Paste:
+        ASSERT_TRUE(PutOnClipboard(c.arriving));
+        SendMessageW(places, WM_PASTE, 0, 0);
+        break;
+      case Way::Replace:
+        SendMessageW(places, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.arriving.c_str()));
+        break;
+      case Way::InputMethod:
+        for (const wchar_t unit : c.arriving) SendMessageW(places, WM_IME_CHAR, unit, 0);
+        break;
+    }
+    EXPECT_EQ(program->Text(form::编辑框3), c.expected);
+  }
   program->SetText(form::编辑框3, "2");
 }
 

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -12,18 +13,18 @@
 #include <thread>
 #include <vector>
 
+#include "core/app/generate_command.hpp"
 #include "core/base/date_text.hpp"
 #include "core/base/form_names.hpp"
 #include "core/base/system_clock.hpp"
+#include "core/word/office_messages.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/sheet_invariants.hpp"
 #include "fakes/simulated_word_processor.hpp"
-#include "core/app/generate_command.hpp"
 #include "kalkora_process.hpp"
 #include "registry_setup.hpp"
-#include "core/word/office_messages.hpp"
 #include "system/win32/utf16.hpp"
 #include "word_call_lines.hpp"
 
@@ -59,7 +60,7 @@ std::vector<std::string> ExpectedDivisionSheetCalls() {
   struct : TemplateStore {
     TemplateWrite Write(int sheetSize) override { return {TemplatePath(sheetSize), true}; }
   } store;
-  RunGenerateCommand({controls, state, clock, messages, word, locator, store});
+  RunGenerateCommand({controls, state, clock, messages, {word, locator, store}});
   return ExpectedWordCalls(word.calls);
 }
 
@@ -237,6 +238,50 @@ TEST_F(KalkoraWindow, WordThatStopsAnsweringEndsTheRunWithinTheTimeLimit) {
   EXPECT_LT(toExit, 2s);
   std::printf("hung Word: click to message %.1f s, close request to exit %.2f s\n",
               toMessage.count(), toExit.count());
+}
+
+// Counts the lines of one call.
+std::size_t Count(const std::vector<std::string>& lines, std::string_view call) {
+  return static_cast<std::size_t>(std::ranges::count_if(
+      lines, [&](const std::string& line) { return line.starts_with(call); }));
+}
+
+// The close request comes while the sheet is being typed and a click 0.2 s after it: the sheet
+// is finished, then the program ends; the click starts no second sheet.
+TEST_F(KalkoraWindow, ACloseRequestDuringARunFinishesTheSheetAndStartsNoOther) {
+  const std::vector<std::string> expected = ExpectedDivisionSheetCalls();
+  auto program = Start();
+  ASSERT_TRUE(program->Started());
+  GenerateDivisionSheet(*program);
+  ASSERT_GE(WaitForCalls(3).size(), 3u) << "the run did not begin";
+  program->RequestClose();
+  std::this_thread::sleep_for(200ms);
+  program->ClickAndGoOn(form::超级按钮1);
+  EXPECT_EQ(program->WaitForExit(30s), 0u);
+  const std::vector<std::string> calls = OperationCalls(ReadLines(log_));
+  EXPECT_EQ(WithProblemsMasked(calls), WithProblemsMasked(expected)) << "one whole sheet";
+  EXPECT_EQ(Count(calls, "Documents.add"), 1u);
+}
+
+// The close request comes while the run's message box is up, and a click after it: the box
+// stays until the user has read it, then the program ends without another run.
+TEST_F(KalkoraWindow, ACloseRequestDuringARunsMessageWaitsForItAndStartsNoOtherRun) {
+  ASSERT_TRUE(UseStandIn(L" --fail add"));
+  auto program = Start();
+  ASSERT_TRUE(program->Started());
+  GenerateDivisionSheet(*program);
+  const auto box = program->WaitForMessageBox(30s);
+  ASSERT_TRUE(box);
+  program->RequestClose();
+  std::this_thread::sleep_for(200ms);
+  program->ClickAndGoOn(form::超级按钮1);
+  std::this_thread::sleep_for(1s);
+  const auto stillShown = program->MessageBoxShowing();
+  ASSERT_TRUE(stillShown) << "the close request took the message away";
+  EXPECT_EQ(stillShown->text, std::string(kTemplateNotOpened) + TemplatePath(24));
+  KalkoraProcess::Dismiss(*stillShown);
+  EXPECT_EQ(program->WaitForExit(30s), 0u);
+  EXPECT_EQ(Count(OperationCalls(ReadLines(log_)), "Documents.add"), 1u);
 }
 
 struct Refusal {

@@ -19,6 +19,8 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
 
+from odf_lengths import twips
+
 SKIP = 77
 TOLERANCE = 2  # twips
 CONVERSION_TIMEOUT = 180  # seconds
@@ -42,19 +44,11 @@ NS = {
     "dc": "http://purl.org/dc/elements/1.1/",
     "meta": "urn:oasis:names:tc:opendocument:xmlns:meta:1.0",
 }
-TWIPS_PER_UNIT = {"in": 1440.0, "cm": 1440 / 2.54, "mm": 144 / 2.54, "pt": 20.0, "pc": 240.0}
 
 
 def q(name):
     prefix, local = name.split(":")
     return f"{{{NS[prefix]}}}{local}"
-
-
-def twips(length):
-    for unit, factor in TWIPS_PER_UNIT.items():
-        if length.endswith(unit):
-            return float(length[: -len(unit)]) * factor
-    raise ValueError(f"unknown length {length!r}")
 
 
 class Checker:

@@ -32,6 +32,10 @@ import tempfile
 import xml.etree.ElementTree as ElementTree
 import zipfile
 
+# The length reading shared with the template check beside the templates' tests.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "templates"))
+from odf_lengths import twips  # noqa: E402
+
 SKIP = 77
 TOLERANCE = 2  # twips
 POSITION_TOLERANCE = 0.6  # points, between words on the PDF pages
@@ -46,19 +50,11 @@ NS = {
     "table": "urn:oasis:names:tc:opendocument:xmlns:table:1.0",
     "fo": "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0",
 }
-TWIPS_PER_UNIT = {"in": 1440.0, "cm": 1440 / 2.54, "mm": 144 / 2.54, "pt": 20.0}
 
 
 def q(name):
     prefix, local = name.split(":")
     return f"{{{NS[prefix]}}}{local}"
-
-
-def twips(length):
-    for unit, factor in TWIPS_PER_UNIT.items():
-        if length.endswith(unit):
-            return float(length[: -len(unit)]) * factor
-    raise ValueError(f"unknown length {length!r}")
 
 
 # --- the pages written ------------------------------------------------------------------

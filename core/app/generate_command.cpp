@@ -38,7 +38,8 @@ void RunWithOffice(GenerateCommandParts& parts) {
     return;
   }
   if (!ConnectWord(office.automation)) {
-    parts.messages.Show(OfficeMessage(kWordNotStarted));
+    parts.messages.Show(
+        office.automation.ConnectionRefusal().value_or(OfficeMessage(kWordNotStarted)));
     return;
   }
   const int sheetSize = ChosenSheetSize(parts.controls);

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
+
+#include "core/base/message_box.hpp"
 
 namespace kalkora {
 
@@ -44,9 +47,14 @@ class WordAutomation {
   // The exit step: DocumentsObject, the documents unit and the application are released.
   virtual void ReleaseAll() = 0;
 
-  // Called from another thread when a call has not returned in time: drops the connection so
-  // that the call in progress returns (failed) and the next CreateApplication connects afresh.
+  // Called from another thread when a call has not returned in time: the call in progress
+  // returns (failed) as soon as it can, and this connection does nothing more with the office
+  // (it starts none and types nothing). The next call is made over a new connection.
   virtual void Abandon() = 0;
+
+  // After a failed CreateApplication: the message that says why, when the office can tell
+  // more than that it could not be started (for instance what to install); none by default.
+  virtual std::optional<UserMessage> ConnectionRefusal() { return std::nullopt; }
 };
 
 }  // namespace kalkora

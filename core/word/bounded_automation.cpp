@@ -1,115 +1,244 @@
 #include "core/word/bounded_automation.hpp"
 
+#include <algorithm>
+#include <condition_variable>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace kalkora {
 
-BoundedAutomation::BoundedAutomation(WordAutomation& office, std::chrono::milliseconds limit)
-    : office_(office), limit_(limit), worker_(&BoundedAutomation::Work, this) {}
+// What the caller and one worker thread share. The worker owns its connection; a worker that
+// was let go keeps this state alive through its own reference until it ends.
+struct BoundedAutomation::Worker {
+  std::mutex mutex;
+  std::condition_variable changed;
+  Call call;                         // given to the worker, not yet taken
+  std::optional<bool> result;        // of the call taken last
+  std::exception_ptr error;          // what that call threw, passed on to the caller
+  WordAutomation* office = nullptr;  // the connection, while the worker has it
+  int abandoning = 0;                // Abandon calls on `office` in progress elsewhere
+  bool abandonRequested = false;
+  bool quit = false;  // no further calls: end once the call in progress has returned
+  bool ended = false;
+
+  void Serve(const Connect& connect, const StartHook& onStart);
+};
+
+void BoundedAutomation::Worker::Serve(const Connect& connect, const StartHook& onStart) {
+  if (onStart) onStart();
+  std::unique_ptr<WordAutomation> connection;
+  try {
+    connection = connect();
+  } catch (...) {
+    // No connection: every call fails.
+  }
+  std::unique_lock lock(mutex);
+  office = connection.get();
+  for (;;) {
+    changed.wait(lock, [this] { return quit || call; });
+    if (quit) break;
+    Call next = std::exchange(call, nullptr);
+    lock.unlock();
+    bool answer = false;
+    std::exception_ptr thrown;
+    try {
+      answer = connection && next(*connection);
+    } catch (...) {
+      thrown = std::current_exception();
+    }
+    next = nullptr;
+    lock.lock();
+    result = answer;
+    error = thrown;
+    changed.notify_all();
+  }
+  // The connection is let go here, on the thread that made it (COM wants its apartment).
+  changed.wait(lock, [this] { return abandoning == 0; });
+  office = nullptr;
+  lock.unlock();
+  connection.reset();
+  lock.lock();
+  ended = true;
+  changed.notify_all();
+}
+
+BoundedAutomation::BoundedAutomation(Connect connect, std::chrono::milliseconds limit,
+                                     StartHook onStart)
+    : connect_(std::move(connect)),
+      limit_(limit),
+      exitLimit_(std::min<std::chrono::milliseconds>(limit, std::chrono::seconds(1))),
+      onStart_(std::move(onStart)) {}
 
 BoundedAutomation::~BoundedAutomation() {
-  bool busy = false;
+  ReleaseAll();
+  std::shared_ptr<Worker> worker;
   {
     std::lock_guard lock(mutex_);
-    stopping_ = true;
-    busy = static_cast<bool>(pending_);
+    worker = std::exchange(worker_, nullptr);
   }
-  if (busy) office_.Abandon();
-  changed_.notify_all();
-  worker_.join();
-}
-
-void BoundedAutomation::Work() {
-  std::unique_lock lock(mutex_);
-  for (;;) {
-    changed_.wait(lock, [this] { return stopping_ || (pending_ && !finished_); });
-    if (!pending_ || finished_) return;  // stopping with nothing to run
-    std::function<bool()> call = pending_;
-    lock.unlock();
-    const bool result = call();
-    lock.lock();
-    result_ = result;
-    finished_ = true;
-    changed_.notify_all();
-    if (stopping_) return;
-  }
-}
-
-bool BoundedAutomation::Run(std::function<bool()> call) {
-  std::unique_lock lock(mutex_);
-  if (pending_) {
-    // A call that timed out earlier is still running; it must not be queued behind.
-    if (!finished_) return false;
-    pending_ = nullptr;
-  }
-  pending_ = std::move(call);
-  finished_ = false;
-  changed_.notify_all();
-  if (changed_.wait_for(lock, limit_, [this] { return finished_; })) {
-    pending_ = nullptr;
-    return result_;
-  }
+  if (!worker) return;
+  std::unique_lock lock(worker->mutex);
+  worker->quit = true;
+  worker->changed.notify_all();
+  const bool ended = worker->changed.wait_for(lock, exitLimit_, [&] { return worker->ended; });
   lock.unlock();
-  office_.Abandon();
-  // Abandoning the connection normally makes the call return soon; give it that chance so
-  // that the next call need not fail too.
-  lock.lock();
-  if (changed_.wait_for(lock, limit_, [this] { return finished_; })) pending_ = nullptr;
+  if (ended) {
+    thread_.join();
+  } else {
+    thread_.detach();
+  }
+}
+
+bool BoundedAutomation::HasWorker() {
+  std::lock_guard lock(mutex_);
+  if (!worker_) return false;
+  std::lock_guard workerLock(worker_->mutex);
+  return !worker_->abandonRequested;
+}
+
+std::shared_ptr<BoundedAutomation::Worker> BoundedAutomation::CurrentWorker() {
+  if (HasWorker()) {
+    std::lock_guard lock(mutex_);
+    return worker_;
+  }
+  LetGo();
+  auto worker = std::make_shared<Worker>();
+  thread_ = std::thread(
+      [worker, connect = connect_, onStart = onStart_] { worker->Serve(connect, onStart); });
+  std::lock_guard lock(mutex_);
+  worker_ = worker;
+  return worker;
+}
+
+void BoundedAutomation::LetGo() {
+  std::shared_ptr<Worker> worker;
+  {
+    std::lock_guard lock(mutex_);
+    worker = std::exchange(worker_, nullptr);
+  }
+  if (!worker) return;
+  std::unique_lock lock(worker->mutex);
+  worker->quit = true;
+  WordAutomation* const office = worker->office;
+  if (office) ++worker->abandoning;
+  lock.unlock();
+  worker->changed.notify_all();
+  if (office) {
+    office->Abandon();
+    lock.lock();
+    --worker->abandoning;
+    lock.unlock();
+    worker->changed.notify_all();
+  }
+  thread_.detach();
+}
+
+bool BoundedAutomation::Run(Call call, std::chrono::milliseconds limit) {
+  const std::shared_ptr<Worker> worker = CurrentWorker();
+  std::unique_lock lock(worker->mutex);
+  worker->call = std::move(call);
+  worker->result.reset();
+  worker->changed.notify_all();
+  worker->changed.wait_for(lock, limit,
+                           [&] { return worker->result.has_value() || worker->abandonRequested; });
+  if (worker->result) {
+    if (worker->error) std::rethrow_exception(std::exchange(worker->error, nullptr));
+    return *worker->result;
+  }
+  // No second wait: the call fails now, and its worker ends whenever the call returns.
+  lock.unlock();
+  LetGo();
   return false;
 }
 
+void BoundedAutomation::Abandon() {
+  std::shared_ptr<Worker> worker;
+  {
+    std::lock_guard lock(mutex_);
+    worker = worker_;
+  }
+  if (!worker) return;
+  {
+    std::lock_guard lock(worker->mutex);
+    worker->abandonRequested = true;
+  }
+  worker->changed.notify_all();
+}
+
+std::optional<UserMessage> BoundedAutomation::ConnectionRefusal() {
+  if (!HasWorker()) return std::nullopt;
+  auto refusal = std::make_shared<std::optional<UserMessage>>();
+  const bool asked = Run(
+      [refusal](WordAutomation& office) {
+        *refusal = office.ConnectionRefusal();
+        return true;
+      },
+      limit_);
+  return asked ? *refusal : std::nullopt;
+}
+
 bool BoundedAutomation::CreateApplication() {
-  return Run([this] { return office_.CreateApplication(); });
+  return Run([](WordAutomation& office) { return office.CreateApplication(); }, limit_);
 }
 
 bool BoundedAutomation::AttachDocuments() {
-  return Run([this] { return office_.AttachDocuments(); });
+  return Run([](WordAutomation& office) { return office.AttachDocuments(); }, limit_);
 }
 
 bool BoundedAutomation::TakeDocumentsObject() {
-  return Run([this] { return office_.TakeDocumentsObject(); });
+  return Run([](WordAutomation& office) { return office.TakeDocumentsObject(); }, limit_);
 }
 
 bool BoundedAutomation::AddDocument(std::string_view templatePath) {
-  return Run([this, path = std::string(templatePath)] { return office_.AddDocument(path); });
+  return Run([path = std::string(templatePath)](
+                 WordAutomation& office) { return office.AddDocument(path); },
+             limit_);
 }
 
 bool BoundedAutomation::ShowApplication() {
-  return Run([this] { return office_.ShowApplication(); });
+  return Run([](WordAutomation& office) { return office.ShowApplication(); }, limit_);
 }
 
 bool BoundedAutomation::MoveUp(std::int32_t unit, std::int32_t count, std::int32_t extend) {
-  return Run([=, this] { return office_.MoveUp(unit, count, extend); });
+  return Run([=](WordAutomation& office) { return office.MoveUp(unit, count, extend); }, limit_);
 }
 
 bool BoundedAutomation::MoveDown(std::int32_t unit, std::int32_t count, std::int32_t extend) {
-  return Run([=, this] { return office_.MoveDown(unit, count, extend); });
+  return Run([=](WordAutomation& office) { return office.MoveDown(unit, count, extend); }, limit_);
 }
 
 bool BoundedAutomation::MoveRight(std::int32_t unit, std::int32_t count, std::int32_t extend) {
-  return Run([=, this] { return office_.MoveRight(unit, count, extend); });
+  return Run([=](WordAutomation& office) { return office.MoveRight(unit, count, extend); }, limit_);
 }
 
 bool BoundedAutomation::TypeText(std::string_view text) {
-  return Run([this, owned = std::string(text)] { return office_.TypeText(owned); });
+  return Run([owned = std::string(text)](WordAutomation& office) { return office.TypeText(owned); },
+             limit_);
 }
 
 bool BoundedAutomation::SetFontSize(float points) {
-  return Run([=, this] { return office_.SetFontSize(points); });
+  return Run([=](WordAutomation& office) { return office.SetFontSize(points); }, limit_);
 }
 
 void BoundedAutomation::ReleaseDocuments() {
-  Run([this] {
-    office_.ReleaseDocuments();
-    return true;
-  });
+  if (!HasWorker()) return;
+  Run(
+      [](WordAutomation& office) {
+        office.ReleaseDocuments();
+        return true;
+      },
+      limit_);
 }
 
 void BoundedAutomation::ReleaseAll() {
-  Run([this] {
-    office_.ReleaseAll();
-    return true;
-  });
+  if (!HasWorker()) return;
+  Run(
+      [](WordAutomation& office) {
+        office.ReleaseAll();
+        return true;
+      },
+      exitLimit_);
 }
 
 }  // namespace kalkora

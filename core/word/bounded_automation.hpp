@@ -1,8 +1,8 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -11,13 +11,18 @@
 namespace kalkora {
 
 // Puts a time limit on every call into the office, so that an office that hangs cannot hang
-// the window: the calls run one at a time on a worker thread; one that has not returned within
-// the limit counts as failed, and the office's connection is abandoned so that the call in
-// progress returns. If it still has not returned after as long again, further calls fail at
-// once instead of queueing behind it.
+// the window. The calls run one at a time on a worker thread with an office connection of its
+// own: `onStart` prepares each new worker thread (COM's apartment on Windows), then `connect`
+// makes the connection there. A call that has not returned within the limit fails at once:
+// its connection is abandoned and its worker is let go, to end by itself whenever the call
+// returns; it owns everything it touches. The next call starts a new worker and connection.
 class BoundedAutomation : public WordAutomation {
  public:
-  BoundedAutomation(WordAutomation& office, std::chrono::milliseconds limit);
+  using Connect = std::function<std::unique_ptr<WordAutomation>()>;
+  using StartHook = std::function<void()>;
+
+  BoundedAutomation(Connect connect, std::chrono::milliseconds limit, StartHook onStart = {});
+  // Releases the connection within the exit limit and never waits on a call that hangs.
   ~BoundedAutomation() override;
   BoundedAutomation(const BoundedAutomation&) = delete;
   BoundedAutomation& operator=(const BoundedAutomation&) = delete;
@@ -32,24 +37,32 @@ class BoundedAutomation : public WordAutomation {
   bool MoveRight(std::int32_t unit, std::int32_t count, std::int32_t extend) override;
   bool TypeText(std::string_view text) override;
   bool SetFontSize(float points) override;
+  // Without a worker there is nothing to release. ReleaseAll, the exit step, has the exit
+  // limit: at most a second, so that closing the window never waits long on the office.
   void ReleaseDocuments() override;
   void ReleaseAll() override;
-  void Abandon() override { office_.Abandon(); }
+  // From any thread: the call in progress fails now and the next one starts a new worker.
+  void Abandon() override;
+  std::optional<UserMessage> ConnectionRefusal() override;
 
  private:
-  // The call must own everything it uses: after a time-out it outlives this call.
-  bool Run(std::function<bool()> call);
-  void Work();
+  struct Worker;
+  using Call = std::function<bool(WordAutomation&)>;
 
-  WordAutomation& office_;
+  // The call must own everything it uses: after a time-out it outlives this call.
+  bool Run(Call call, std::chrono::milliseconds limit);
+  std::shared_ptr<Worker> CurrentWorker();
+  bool HasWorker();
+  // Abandons the worker's connection and lets its thread go on alone.
+  void LetGo();
+
+  const Connect connect_;
   const std::chrono::milliseconds limit_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::function<bool()> pending_;  // set while a call is given to the worker or running
-  bool finished_ = false;
-  bool result_ = false;
-  bool stopping_ = false;
-  std::thread worker_;
+  const std::chrono::milliseconds exitLimit_;
+  const StartHook onStart_;
+  std::mutex mutex_;  // guards worker_: Abandon comes from other threads
+  std::shared_ptr<Worker> worker_;
+  std::thread thread_;  // the current worker's, used only by the thread that makes the calls
 };
 
 }  // namespace kalkora

@@ -20,5 +20,9 @@ inline constexpr std::string_view kTemplateNotWritten = "无法写入表格模�
 inline constexpr std::string_view kTemplateNotOpened = "无法打开表格模板：";
 inline constexpr std::string_view kWordStoppedMidRun =
     "生成题库时 WORD 软 件停止响应，题库没有完成。";
+// The office can only run out of sight (no desktop plug-in): a sheet would open nowhere.
+inline constexpr std::string_view kWordCannotShowWindows =
+    "WORD 软 件无法显示窗口，题库会看不见。请安装 libreoffice-writer 和桌面组件（例如 "
+    "libreoffice-gtk3）。";
 
 }  // namespace kalkora

@@ -1,22 +1,21 @@
 #pragma once
 
-#include <memory>
-#include <mutex>
-
-#include "office/com/apartment_thread.hpp"
-#include "office/com/word_objects.hpp"
 #include "core/base/word_automation.hpp"
+#include "office/com/word_objects.hpp"
 
 namespace kalkora::com {
 
-// Word driven through COM late binding. Every call runs in an apartment thread of its own
-// and the caller waits for it. Abandon (from the thread that put a time limit on the call)
-// lets the waiting call fail at once: the references held so far are left to that apartment,
-// which releases them if Word ever answers, and the next call starts in a new apartment.
+// Word driven through COM late binding, on the calling thread: a thread with a COM apartment
+// (the time limit's worker, COM-initialised by its start hook), where the references live and
+// where they are released. A call that waits on a Word that hangs cannot be cut short from
+// another thread: its worker is let go with this object, and releases the references in its
+// own apartment if Word ever answers.
 class ComWordProcessor : public WordAutomation {
  public:
   explicit ComWordProcessor(ApplicationFactory factory = CreateWordApplication);
   ~ComWordProcessor() override;
+  ComWordProcessor(const ComWordProcessor&) = delete;
+  ComWordProcessor& operator=(const ComWordProcessor&) = delete;
 
   bool CreateApplication() override;
   bool AttachDocuments() override;
@@ -30,16 +29,10 @@ class ComWordProcessor : public WordAutomation {
   bool SetFontSize(float points) override;
   void ReleaseDocuments() override;
   void ReleaseAll() override;
-  void Abandon() override;
+  void Abandon() override {}
 
  private:
-  bool OnApartment(std::function<bool(WordObjects&)> call);
-  bool HasApartment();
-
-  ApplicationFactory factory_;
-  std::mutex mutex_;  // Abandon comes from another thread
-  std::shared_ptr<ApartmentThread> apartment_;
-  std::shared_ptr<WordObjects> objects_;
+  WordObjects word_;
 };
 
 }  // namespace kalkora::com

@@ -2,8 +2,7 @@
 
 #include <signal.h>
 #include <com/sun/star/bridge/BridgeFactory.hpp>
-#include <com/sun/star/bridge/UnoUrlResolver.hpp>
-#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/connection/Connector.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <cppuhelper/bootstrap.hxx>
 #include <cstdlib>
@@ -39,6 +38,20 @@ Reference<XComponentContext> Bootstrap() {
   return {};
 }
 
+// Disposing the bridge closes its connection: every call waiting on it returns.
+void Close(const Reference<css::connection::XConnection>& connection,
+           const Reference<css::bridge::XBridge>& bridge) {
+  try {
+    if (const Reference<css::lang::XComponent> component(bridge, css::uno::UNO_QUERY);
+        component.is()) {
+      component->dispose();
+    } else if (connection.is()) {
+      connection->close();
+    }
+  } catch (const css::uno::Exception&) {
+  }
+}
+
 }  // namespace
 
 Reference<XComponentContext> LocalContext() {
@@ -50,31 +63,77 @@ Reference<XComponentContext> LocalContext() {
 }
 
 Reference<XComponentContext> ConnectToPipe(const std::string& pipeName) {
+  return OfficeLink().Connect(pipeName);
+}
+
+// What the URL resolver does, in steps that a Cut can reach: the pipe, the bridge over it, and
+// the office's context fetched through the bridge (where a stopped office keeps us waiting).
+Reference<XComponentContext> OfficeLink::Connect(const std::string& pipeName) {
   const Reference<XComponentContext> local = LocalContext();
-  if (!local.is()) return {};
-  const rtl::OUString url =
-      ToOUString("uno:pipe,name=" + pipeName + ";urp;StarOffice.ComponentContext");
+  if (!local.is() || IsCut()) return {};
   try {
-    const Reference<css::bridge::XUnoUrlResolver> resolver =
-        css::bridge::UnoUrlResolver::create(local);
-    return Reference<XComponentContext>(resolver->resolve(url), css::uno::UNO_QUERY);
-  } catch (const css::connection::NoConnectException&) {
+    const Reference<css::connection::XConnection> connection =
+        css::connection::Connector::create(local)->connect(ToOUString("pipe,name=" + pipeName));
+    if (!Hold(connection, {})) return {};
+    const Reference<css::bridge::XBridge> bridge =
+        css::bridge::BridgeFactory::create(local)->createBridge({}, "urp", connection, {});
+    if (!Hold(connection, bridge)) return {};
+    return Reference<XComponentContext>(bridge->getInstance("StarOffice.ComponentContext"),
+                                        css::uno::UNO_QUERY);
   } catch (const css::uno::Exception&) {
   }
   return {};
 }
 
-void DisposeBridges() {
-  const Reference<XComponentContext> local = LocalContext();
-  if (!local.is()) return;
-  try {
-    const auto bridges = css::bridge::BridgeFactory::create(local)->getExistingBridges();
-    for (const auto& bridge : bridges) {
-      const Reference<css::lang::XComponent> component(bridge, css::uno::UNO_QUERY);
-      if (component.is()) component->dispose();
+bool OfficeLink::Hold(const Reference<css::connection::XConnection>& connection,
+                      const Reference<css::bridge::XBridge>& bridge) {
+  {
+    std::lock_guard lock(mutex_);
+    if (!cut_) {
+      connection_ = connection;
+      bridge_ = bridge;
+      return true;
     }
-  } catch (const css::uno::Exception&) {
   }
+  Close(connection, bridge);
+  return false;
+}
+
+bool OfficeLink::UnlessCut(const std::function<void()>& action) {
+  std::lock_guard lock(mutex_);
+  if (cut_) return false;
+  action();
+  return true;
+}
+
+void OfficeLink::Cut() {
+  Reference<css::connection::XConnection> connection;
+  Reference<css::bridge::XBridge> bridge;
+  {
+    std::lock_guard lock(mutex_);
+    cut_ = true;
+    connection = connection_;
+    bridge = bridge_;
+    connection_.clear();
+    bridge_.clear();
+  }
+  Close(connection, bridge);
+}
+
+bool OfficeLink::IsCut() const {
+  std::lock_guard lock(mutex_);
+  return cut_;
+}
+
+bool OfficeLink::IsLive() const {
+  std::lock_guard lock(mutex_);
+  return !cut_ && bridge_.is();
+}
+
+void OfficeLink::Drop() {
+  std::lock_guard lock(mutex_);
+  connection_.clear();
+  bridge_.clear();
 }
 
 }  // namespace kalkora::uno

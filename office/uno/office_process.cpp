@@ -7,7 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <cerrno>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -64,6 +66,14 @@ std::vector<std::string> Environment(const OfficeLaunch& launch) {
   return environment;
 }
 
+ChildState EndState(int status) {
+  if (WIFEXITED(status) && WEXITSTATUS(status) == kRestartExitCode) {
+    return ChildState::RestartRequested;
+  }
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return ChildState::Exited;
+  return ChildState::Failed;
+}
+
 std::vector<char*> Pointers(std::vector<std::string>& texts) {
   std::vector<char*> pointers;
   for (std::string& text : texts) pointers.push_back(text.data());
@@ -111,11 +121,33 @@ ChildState PollOffice(pid_t pid) {
   const pid_t result = ::waitpid(pid, &status, WNOHANG);
   if (result == 0) return ChildState::Running;
   if (result != pid) return ChildState::Exited;  // not (or no longer) our child
-  if (WIFEXITED(status) && WEXITSTATUS(status) == kRestartExitCode) {
-    return ChildState::RestartRequested;
-  }
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return ChildState::Exited;
-  return ChildState::Failed;
+  return EndState(status);
+}
+
+struct OfficeChild::Watch {
+  mutable std::mutex mutex;
+  ChildState state = ChildState::Running;
+};
+
+std::shared_ptr<OfficeChild> OfficeChild::Start(const OfficeLaunch& launch) {
+  const std::optional<pid_t> pid = StartOffice(launch);
+  if (!pid) return nullptr;
+  auto watch = std::make_shared<Watch>();
+  std::thread([pid = *pid, watch] {
+    int status = 0;
+    pid_t result = -1;
+    do {
+      result = ::waitpid(pid, &status, 0);
+    } while (result == -1 && errno == EINTR);
+    const std::lock_guard lock(watch->mutex);
+    watch->state = result == pid ? EndState(status) : ChildState::Exited;
+  }).detach();
+  return std::shared_ptr<OfficeChild>(new OfficeChild(*pid, std::move(watch)));
+}
+
+ChildState OfficeChild::State() const {
+  const std::lock_guard lock(watch_->mutex);
+  return watch_->state;
 }
 
 }  // namespace kalkora::uno

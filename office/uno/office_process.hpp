@@ -2,8 +2,10 @@
 
 #include <sys/types.h>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kalkora::uno {
@@ -26,5 +28,24 @@ enum class ChildState { Running, Exited, RestartRequested, Failed };
 
 // Looks at a started office without blocking; an exited one is reaped.
 ChildState PollOffice(pid_t pid);
+
+// An office we started, reaped by a thread of its own the moment it ends, so that it never
+// lingers as a zombie. Only this one child is waited for: no SIGCHLD handler takes the statuses
+// of other children (Qt's, for instance).
+class OfficeChild {
+ public:
+  // Null when it could not be started.
+  static std::shared_ptr<OfficeChild> Start(const OfficeLaunch& launch);
+
+  pid_t Pid() const { return pid_; }
+  ChildState State() const;
+
+ private:
+  struct Watch;
+  OfficeChild(pid_t pid, std::shared_ptr<Watch> watch) : pid_(pid), watch_(std::move(watch)) {}
+
+  pid_t pid_;
+  std::shared_ptr<Watch> watch_;  // shared with the reaping thread
+};
 
 }  // namespace kalkora::uno

@@ -1,23 +1,24 @@
 #include "office/uno/uno_word_processor.hpp"
 
-#include <unistd.h>
-
+#include <algorithm>
 #include <com/sun/star/awt/XTopWindow.hpp>
 #include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XTitle.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
-#include <cstdlib>
 #include <thread>
 
-#include "system/posix/libreoffice_locator.hpp"
-#include "office/uno/office_connection.hpp"
-#include "office/uno/office_process.hpp"
-#include "office/uno/writer_selection.hpp"
+#include "core/word/office_messages.hpp"
+#include "office/uno/desktop_plugins.hpp"
 #include "office/uno/uno_text.hpp"
+#include "office/uno/writer_selection.hpp"
+#include "system/posix/libreoffice_locator.hpp"
 
 namespace kalkora::uno {
 namespace {
@@ -27,11 +28,8 @@ using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
 
 constexpr std::chrono::milliseconds kConnectRetry(50);
-
-bool Set(const char* variable) {
-  const char* value = std::getenv(variable);
-  return value && *value;
-}
+// More unlocks than any run of ours locks; a bound, in case the office keeps counting.
+constexpr int kMostUnlocks = 64;
 
 // A new untitled document from the template. Naming the filter saves the type detection.
 css::uno::Sequence<css::beans::PropertyValue> AsTemplate() {
@@ -51,11 +49,13 @@ void CloseQuietly(const Reference<css::lang::XComponent>& component) {
   }
 }
 
+template <typename Document>
+std::string TitleOf(const Reference<Document>& document) {
+  const Reference<css::frame::XTitle> title(document, UNO_QUERY);
+  return title.is() ? ToUtf8(title->getTitle()) : std::string();
+}
+
 }  // namespace
-
-bool HasDisplay() { return Set("DISPLAY") || Set("WAYLAND_DISPLAY"); }
-
-std::string DefaultPipeName() { return "kalkora-" + std::to_string(::getuid()); }
 
 // What the automation holds in the office: the connection and the three references with their
 // own lifetimes (application, documents unit with its document and selection, documents object).
@@ -66,122 +66,148 @@ struct UnoWordProcessor::Connection {
   Reference<css::frame::XComponentLoader> documentsObject;
   Reference<css::text::XTextDocument> document;
   std::optional<WriterSelection> selection;
+  std::string lockedTitle;  // of the document whose views the selection locked
   std::optional<float> pendingSize;
-  std::optional<pid_t> officePid;  // an office we started
 
-  void DropDocument() {
-    if (selection) {
-      try {
-        selection->Finish();
-      } catch (const css::uno::Exception&) {
-      }
-    }
-    selection.reset();
-    document.clear();
-    pendingSize.reset();
-  }
-  void DropOffice() {
-    DropDocument();
-    documentsUnit.clear();
-    documentsObject.clear();
-    application.clear();
-    context.clear();
-  }
   bool HasSelection() const { return documentsUnit.is() && selection.has_value(); }
 };
 
-namespace {
+UnoWordProcessor::UnoWordProcessor(UnoOfficeOptions options)
+    : UnoWordProcessor(std::make_shared<OfficeSession>(std::move(options))) {}
 
-// Runs one exchange with the office. A runtime failure (the office went away, the bridge was
-// disposed, an object died) drops the whole connection so that the next CreateApplication
-// connects afresh; any other UNO failure just fails the operation.
-template <typename Holder, typename Call>
-bool Guarded(Holder& connection, Call call) {
+UnoWordProcessor::UnoWordProcessor(std::shared_ptr<OfficeSession> session)
+    : session_(std::move(session)), connection_(std::make_unique<Connection>()) {}
+
+UnoWordProcessor::~UnoWordProcessor() { ReleaseAll(); }
+
+bool UnoWordProcessor::Guarded(const std::function<bool()>& call) {
   try {
     return call();
   } catch (const css::uno::RuntimeException&) {
-    connection.DropOffice();
+    link_.Drop();
+    DropOffice();
   } catch (const css::uno::Exception&) {
   }
   return false;
 }
 
-}  // namespace
+void UnoWordProcessor::DropDocument() {
+  Connection& held = *connection_;
+  if (held.selection) {
+    if (link_.IsLive()) {
+      try {
+        held.selection->Finish();
+      } catch (const css::uno::Exception&) {
+      }
+    }
+    if (held.selection->Unlock()) session_->ForgetLocked(held.lockedTitle);
+    held.selection.reset();
+  }
+  held.document.clear();
+  held.pendingSize.reset();
+}
 
-UnoWordProcessor::UnoWordProcessor() : UnoWordProcessor(UnoOfficeOptions{}) {}
+void UnoWordProcessor::DropOffice() {
+  DropDocument();
+  Connection& held = *connection_;
+  held.documentsUnit.clear();
+  held.documentsObject.clear();
+  held.application.clear();
+  held.context.clear();
+}
 
-UnoWordProcessor::UnoWordProcessor(UnoOfficeOptions options)
-    : options_(std::move(options)), connection_(std::make_unique<Connection>()) {}
-
-UnoWordProcessor::~UnoWordProcessor() { ReleaseAll(); }
-
-std::optional<pid_t> UnoWordProcessor::StartedOfficePid() {
-  std::optional<pid_t>& pid = connection_->officePid;
-  if (pid && PollOffice(*pid) != ChildState::Running) pid.reset();
-  return pid;
+std::string UnoWordProcessor::OfficeProgram() const {
+  const std::string& chosen = session_->Options().officeProgram;
+  return chosen.empty() ? posix::FindOfficeProgram(posix::ProcessSearchPath()) : chosen;
 }
 
 bool UnoWordProcessor::ConnectOrStart() {
+  const UnoOfficeOptions& options = session_->Options();
   Reference<css::uno::XComponentContext>& context = connection_->context;
-  context = ConnectToPipe(options_.pipeName);
+  context = link_.Connect(options.pipeName);
   if (context.is()) return true;
-  const OfficeLaunch launch{options_.officeProgram.empty() ? posix::FindOfficeProgram(posix::ProcessSearchPath())
-                                                           : options_.officeProgram,
-                            options_.pipeName, options_.profileUrl, options_.headless};
+  const OfficeLaunch launch{OfficeProgram(), options.pipeName, options.profileUrl,
+                            options.headless};
   if (launch.program.empty()) return false;
-  // An office we started earlier that is still coming up is waited for, not started twice.
-  if (!StartedOfficePid()) connection_->officePid = StartOffice(launch);
-  if (!connection_->officePid) return false;
+  // Nothing is started once the connection was abandoned (the window may be closing).
+  std::shared_ptr<OfficeChild> child;
+  const auto start = [&] { child = session_->StartUnlessRunning(launch); };
+  if (!link_.UnlessCut(start) || !child) return false;
 
-  const auto deadline = std::chrono::steady_clock::now() + options_.connectTimeout;
-  while (std::chrono::steady_clock::now() < deadline) {
+  const auto deadline = std::chrono::steady_clock::now() + options.connectTimeout;
+  while (std::chrono::steady_clock::now() < deadline && !link_.IsCut()) {
     std::this_thread::sleep_for(kConnectRetry);
-    context = ConnectToPipe(options_.pipeName);
+    context = link_.Connect(options.pipeName);
     if (context.is()) return true;
-    std::optional<pid_t>& pid = connection_->officePid;
-    if (!pid) continue;
-    switch (PollOffice(*pid)) {
+    if (!child) continue;
+    switch (child->State()) {
       case ChildState::Running:
         break;
       case ChildState::RestartRequested:
-        pid = StartOffice(launch);
-        if (!pid) return false;
+        if (!link_.UnlessCut(start) || !child) return false;
         break;
       case ChildState::Exited:
         // It handed the pipe to an office of the same profile that was already running.
-        pid.reset();
+        child.reset();
         break;
       case ChildState::Failed:
-        pid.reset();
         return false;
     }
   }
   return false;
 }
 
+void UnoWordProcessor::UnlockLeftovers() {
+  const std::vector<std::string> titles = session_->LockedTitles();
+  if (titles.empty()) return;
+  Connection& held = *connection_;
+  const bool looked = Guarded([&] {
+    const Reference<css::container::XEnumeration> all =
+        held.application->getComponents()->createEnumeration();
+    while (all->hasMoreElements()) {
+      const Reference<css::frame::XModel> model(all->nextElement(), UNO_QUERY);
+      if (!model.is() || std::ranges::find(titles, TitleOf(model)) == titles.end()) continue;
+      for (int i = 0; i < kMostUnlocks && model->hasControllersLocked(); ++i) {
+        model->unlockControllers();
+      }
+    }
+    return true;
+  });
+  // Unlocked now, or closed since.
+  if (looked) {
+    for (const std::string& title : titles) session_->ForgetLocked(title);
+  }
+}
+
 bool UnoWordProcessor::CreateApplication() {
   Connection& held = *connection_;
   held.application.clear();
-  if (held.context.is() && Guarded(held, [&] {
-        held.application = css::frame::Desktop::create(held.context);
-        return true;
-      })) {
-    return true;
+  refusal_.reset();
+  if (!session_->Options().headless) {
+    const std::string program = OfficeProgram();
+    if (!program.empty() && !CanShowWindows(program.substr(0, program.rfind('/') + 1))) {
+      refusal_ = OfficeMessage(kWordCannotShowWindows);
+      return false;
+    }
   }
-  held.DropOffice();
-  if (!ConnectOrStart()) return false;
-  return Guarded(held, [&] {
+  const auto createDesktop = [&] {
     held.application = css::frame::Desktop::create(held.context);
     return true;
-  });
+  };
+  if (!held.context.is() || !Guarded(createDesktop)) {
+    DropOffice();
+    if (!ConnectOrStart() || !Guarded(createDesktop)) return false;
+  }
+  UnlockLeftovers();
+  return held.application.is();
 }
 
 bool UnoWordProcessor::AttachDocuments() {
   Connection& held = *connection_;
   held.documentsUnit.clear();
-  held.DropDocument();
+  DropDocument();
   if (!held.application.is()) return false;
-  return Guarded(held, [&] {
+  return Guarded([&] {
     held.documentsUnit.set(held.application, UNO_QUERY_THROW);
     return true;
   });
@@ -196,7 +222,7 @@ bool UnoWordProcessor::TakeDocumentsObject() {
 bool UnoWordProcessor::AddDocument(std::string_view templatePath) {
   Connection& held = *connection_;
   if (!held.documentsObject.is() || !templatePath.starts_with('/')) return false;
-  return Guarded(held, [&] {
+  return Guarded([&] {
     const Reference<css::lang::XComponent> component = held.documentsObject->loadComponentFromURL(
         FileUrl(templatePath), "_blank", 0, AsTemplate());
     const Reference<css::text::XTextDocument> document(component, UNO_QUERY);
@@ -204,9 +230,12 @@ bool UnoWordProcessor::AddDocument(std::string_view templatePath) {
       CloseQuietly(component);
       return false;
     }
-    held.DropDocument();
+    DropDocument();
+    const std::string title = TitleOf(document);
     held.document = document;
-    held.selection.emplace(document);
+    held.selection.emplace(document, [this] { return link_.IsLive(); });
+    held.lockedTitle = title;
+    session_->RememberLocked(title);
     return true;
   });
 }
@@ -214,8 +243,8 @@ bool UnoWordProcessor::AddDocument(std::string_view templatePath) {
 bool UnoWordProcessor::ShowApplication() {
   Connection& held = *connection_;
   if (!held.document.is()) return false;
-  if (options_.headless) return true;
-  return Guarded(held, [&] {
+  if (session_->Options().headless) return true;
+  return Guarded([&] {
     const Reference<css::frame::XModel> model(held.document, UNO_QUERY_THROW);
     const Reference<css::awt::XWindow> window =
         model->getCurrentController()->getFrame()->getContainerWindow();
@@ -238,7 +267,7 @@ bool UnoWordProcessor::MoveDown(std::int32_t unit, std::int32_t count, std::int3
   if (!held.HasSelection()) return false;
   held.pendingSize.reset();
   if (unit != wdParagraph) return true;
-  return Guarded(held, [&] {
+  return Guarded([&] {
     held.selection->DownParagraphs(count);
     return true;
   });
@@ -256,7 +285,7 @@ bool UnoWordProcessor::MoveRight(std::int32_t unit, std::int32_t count, std::int
 bool UnoWordProcessor::TypeText(std::string_view text) {
   Connection& held = *connection_;
   if (!held.HasSelection()) return false;
-  return Guarded(held, [&] {
+  return Guarded([&] {
     held.selection->Type(text, held.pendingSize);
     return true;
   });
@@ -270,12 +299,15 @@ bool UnoWordProcessor::SetFontSize(float points) {
 }
 
 void UnoWordProcessor::ReleaseDocuments() {
-  connection_->DropDocument();
+  DropDocument();
   connection_->documentsUnit.clear();
 }
 
-void UnoWordProcessor::ReleaseAll() { connection_->DropOffice(); }
+void UnoWordProcessor::ReleaseAll() {
+  DropOffice();
+  link_.Drop();
+}
 
-void UnoWordProcessor::Abandon() { DisposeBridges(); }
+void UnoWordProcessor::Abandon() { link_.Cut(); }
 
 }  // namespace kalkora::uno

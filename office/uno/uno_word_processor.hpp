@@ -2,41 +2,35 @@
 
 #include <sys/types.h>
 
-#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "core/base/word_automation.hpp"
+#include "office/uno/office_connection.hpp"
+#include "office/uno/office_session.hpp"
 
 namespace kalkora::uno {
 
-// True when a window can be shown: X11 or Wayland is there.
-bool HasDisplay();
-// The pipe this user's Kalkora shares with its office: "kalkora-<uid>".
-std::string DefaultPipeName();
-
-struct UnoOfficeOptions {
-  std::string pipeName = DefaultPipeName();
-  std::string profileUrl;  // -env:UserInstallation for a started office; empty: the user's
-  bool headless = !HasDisplay();
-  std::string officeProgram;  // soffice to start; empty: the one on the search path
-  std::chrono::milliseconds connectTimeout{30000};
-};
-
-// LibreOffice Writer as the word processor, driven over a UNO pipe. The application is the
-// office's Desktop, the documents collection the Desktop as component loader, the selection a
-// paragraph-stop model of the document kept in step with its view cursor. An office that does
-// not answer on the pipe is started; a failing call marks the connection dead so that the next
-// CreateApplication connects afresh. The office is never terminated from here.
+// LibreOffice Writer as the word processor, driven over a UNO pipe: one connection of an
+// office session. The application is the office's Desktop, the documents collection the
+// Desktop as component loader, the selection a paragraph-stop model of the document kept in
+// step with its view cursor. An office that does not answer on the pipe is started; a failing
+// call marks the connection dead so that the next CreateApplication connects afresh. The
+// office is never terminated from here.
 class UnoWordProcessor : public WordAutomation {
  public:
-  UnoWordProcessor();
+  // A connection with a session of its own.
   explicit UnoWordProcessor(UnoOfficeOptions options);
+  // One of the connections of a shared session.
+  explicit UnoWordProcessor(std::shared_ptr<OfficeSession> session);
   ~UnoWordProcessor() override;
   UnoWordProcessor(const UnoWordProcessor&) = delete;
   UnoWordProcessor& operator=(const UnoWordProcessor&) = delete;
 
+  // For a run on a display, refuses an office that cannot show a window before it is started
+  // or used: the sheet would be made out of sight.
   bool CreateApplication() override;
   bool AttachDocuments() override;
   bool TakeDocumentsObject() override;
@@ -49,20 +43,34 @@ class UnoWordProcessor : public WordAutomation {
   bool SetFontSize(float points) override;
   void ReleaseDocuments() override;
   void ReleaseAll() override;
-  // From another thread: the bridge is disposed, so a call that hangs in the office returns.
+  // From another thread: the connection is cut, so that a call or connection attempt that
+  // waits on the office returns, and this connection starts no office any more.
   void Abandon() override;
+  std::optional<UserMessage> ConnectionRefusal() override { return refusal_; }
 
-  // The process id of the office this object started and that still runs, if any.
-  std::optional<pid_t> StartedOfficePid();
+  // The process id of the office this session started and that still runs, if any.
+  std::optional<pid_t> StartedOfficePid() { return session_->RunningPid(); }
 
  private:
   struct Connection;
 
   // Connects to the office on our pipe, starting one first when none answers there.
   bool ConnectOrStart();
+  // The soffice program to start, links resolved; empty when there is none.
+  std::string OfficeProgram() const;
+  // Unlocks the documents of ours that earlier connections left locked.
+  void UnlockLeftovers();
+  // Runs one exchange with the office. A runtime failure (the office went away, the bridge was
+  // disposed, an object died) drops the whole connection so that the next CreateApplication
+  // connects afresh; any other UNO failure just fails the operation.
+  bool Guarded(const std::function<bool()>& call);
+  void DropDocument();
+  void DropOffice();
 
-  UnoOfficeOptions options_;
+  std::shared_ptr<OfficeSession> session_;
+  OfficeLink link_;
   std::unique_ptr<Connection> connection_;
+  std::optional<UserMessage> refusal_;
 };
 
 }  // namespace kalkora::uno

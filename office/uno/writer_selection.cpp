@@ -46,8 +46,10 @@ void AddTable(const Reference<css::text::XTextTable>& table, std::vector<StopSeg
 
 }  // namespace
 
-WriterSelection::WriterSelection(const Reference<css::text::XTextDocument>& document)
-    : model_(document, UNO_QUERY_THROW),
+WriterSelection::WriterSelection(const Reference<css::text::XTextDocument>& document,
+                                 std::function<bool()> connectionLive)
+    : connectionLive_(std::move(connectionLive)),
+      model_(document, UNO_QUERY_THROW),
       body_(document->getText()),
       bodyAppend_(body_, UNO_QUERY_THROW) {
   const Reference<css::container::XEnumerationAccess> access(body_, UNO_QUERY_THROW);
@@ -68,13 +70,27 @@ WriterSelection::WriterSelection(const Reference<css::text::XTextDocument>& docu
   locked_ = true;
 }
 
+WriterSelection::~WriterSelection() { Unlock(); }
+
 void WriterSelection::Finish() {
   if (!locked_) return;
-  locked_ = false;
   const Reference<css::text::XTextViewCursorSupplier> views(model_->getCurrentController(),
                                                             UNO_QUERY);
   if (views.is() && lastTyped_.is()) views->getViewCursor()->gotoRange(lastTyped_->getEnd(), false);
   model_->unlockControllers();
+  locked_ = false;
+}
+
+bool WriterSelection::Unlock() noexcept {
+  if (!locked_) return true;
+  if (!connectionLive_ || !connectionLive_()) return false;
+  try {
+    model_->unlockControllers();
+    locked_ = false;
+  } catch (...) {
+    // The office went away meanwhile: the lock is left to the next connection.
+  }
+  return !locked_;
 }
 
 const Reference<css::text::XText>& WriterSelection::CellText(StopSegment& segment) {

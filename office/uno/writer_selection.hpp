@@ -6,6 +6,7 @@
 #include <com/sun/star/text/XTextPortionAppend.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -35,8 +36,19 @@ struct StopSegment {
 // after the last text typed and unlocks them. Office failures come out as UNO exceptions.
 class WriterSelection {
  public:
-  explicit WriterSelection(const css::uno::Reference<css::text::XTextDocument>& document);
+  // `connectionLive` tells whether calls over the connection are worth making: never over one
+  // that was abandoned (the office may be stopped) or that is known to be gone.
+  WriterSelection(const css::uno::Reference<css::text::XTextDocument>& document,
+                  std::function<bool()> connectionLive);
+  // Unlocks the views, as Unlock does.
+  ~WriterSelection();
+  WriterSelection(const WriterSelection&) = delete;
+  WriterSelection& operator=(const WriterSelection&) = delete;
+
   void Finish();
+  // Unlocks the views if they are still locked and the connection is live; never throws. True
+  // when they are no longer locked by this selection.
+  bool Unlock() noexcept;
 
   void ToTop();
   void DownParagraphs(std::int32_t count);
@@ -53,6 +65,7 @@ class WriterSelection {
   const css::uno::Reference<css::text::XTextPortionAppend>& Appender();
   void Moved() { typed_.clear(); }
 
+  std::function<bool()> connectionLive_;
   css::uno::Reference<css::frame::XModel> model_;
   css::uno::Reference<css::text::XText> body_;
   css::uno::Reference<css::text::XTextPortionAppend> bodyAppend_;

@@ -58,6 +58,7 @@ class SimulatedWordProcessor : public WordAutomation {
   void ReleaseDocuments() override;
   void ReleaseAll() override;
   void Abandon() override { ++abandoned; }
+  std::optional<UserMessage> ConnectionRefusal() override { return refusal; }
 
   // A document the user already has open, active until a new one is added.
   void OpenUserDocument();
@@ -73,9 +74,10 @@ class SimulatedWordProcessor : public WordAutomation {
   int applicationConnections = 0;
   int abandoned = 0;
 
-  // Failure injection: the application cannot be created; "add" fails; every call from the
-  // n-th logged call on fails (the office went away).
+  // Failure injection: the application cannot be created (with `refusal` saying why, when
+  // set); "add" fails; every call from the n-th logged call on fails (the office went away).
   bool failCreate = false;
+  std::optional<UserMessage> refusal;
   bool failAdd = false;
   std::optional<std::size_t> failFromCall;
 

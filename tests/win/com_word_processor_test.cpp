@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -204,22 +205,29 @@ TEST_F(ComWordProcessorTest, WithoutWordInstalledTheProgIdIsNotFound) {
   EXPECT_FALSE(application);
 }
 
-TEST_F(ComWordProcessorTest, AbandonedCallFailsAtOnceAndTheNextConnectsAfresh) {
-  recorder.hangMember = "MoveDown";
+// Word that stops answering in the middle of a run, under a short time limit: the run ends
+// with the mid-run message within the limit, the next run connects afresh on a new worker, and
+// the references of the stuck one are given back in its own apartment once Word answers.
+TEST_F(ComWordProcessorTest, AHangingCallEndsTheRunWithinTheLimitAndTheNextRunConnectsAfresh) {
+  constexpr auto kLimit = 300ms;
+  recorder.hangMember = "TypeText";
   recorder.hangRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  com::ComWordProcessor com(Recording());
-  BoundedAutomation word(com, 300ms);
-  ASSERT_TRUE(word.CreateApplication() && word.AttachDocuments() && word.TakeDocumentsObject());
+  BoundedAutomation word([this] { return std::make_unique<com::ComWordProcessor>(Recording()); },
+                         kLimit, [] { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); });
 
+  GenerateRun stopped;
   const auto started = std::chrono::steady_clock::now();
-  EXPECT_FALSE(word.MoveDown(wdParagraph, 2, wdMove));
-  // The limit, and no second wait: abandoning lets the stuck call fail at once.
-  EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
-  EXPECT_FALSE(word.TypeText("nothing is typed after the office stopped answering"));
+  stopped.Generate(word);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, kLimit + 1s) << "a second wait";
+  EXPECT_EQ(stopped.messages.shown, std::vector<UserMessage>{OfficeMessage(kWordStoppedMidRun)});
 
-  recorder.hangMember.clear();
-  EXPECT_TRUE(word.CreateApplication() && word.AttachDocuments() && word.TakeDocumentsObject());
-  EXPECT_TRUE(word.MoveDown(wdParagraph, 2, wdMove));
+  {
+    std::lock_guard lock(recorder.mutex);
+    recorder.hangMember.clear();  // Word answers again; the stuck call stays stuck
+  }
+  GenerateRun next;
+  next.Generate(word);
+  EXPECT_TRUE(next.messages.shown.empty());
   word.ReleaseAll();
 
   SetEvent(recorder.hangRelease);
@@ -254,8 +262,8 @@ TEST_F(ComWordProcessorTest, WordThatStaysBusyEndsTheRunWithinTheTimeLimit) {
     recorder.rejectAll = true;
   };
   GenerateRun run;
-  com::ComWordProcessor com(Recording());
-  BoundedAutomation word(com, 300ms);
+  BoundedAutomation word([this] { return std::make_unique<com::ComWordProcessor>(Recording()); },
+                         300ms, [] { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); });
   const auto started = std::chrono::steady_clock::now();
   run.Generate(word);
 

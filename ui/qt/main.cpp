@@ -27,8 +27,11 @@ int main(int argc, char* argv[]) {
   SystemClock clock;
   qt::QtMessageBox messages;
 #if KALKORA_WITH_UNO
-  uno::UnoWordProcessor libreOffice;
-  BoundedAutomation automation(libreOffice, std::chrono::seconds(30));
+  // Every office call is bounded; each worker of the limit has a connection of its own.
+  const auto libreOffice = std::make_shared<uno::OfficeSession>(uno::UnoOfficeOptions{});
+  BoundedAutomation automation(
+      [libreOffice] { return std::make_unique<uno::UnoWordProcessor>(libreOffice); },
+      std::chrono::seconds(30));
   posix::LibreOfficeLocator locator;
   posix::PrivateTemplateStore store;
   const OfficeParts office{automation, locator, store};

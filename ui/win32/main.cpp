@@ -6,6 +6,7 @@
 
 #include <cfenv>
 #include <chrono>
+#include <memory>
 #include <string>
 
 #include "core/app/form_table.hpp"
@@ -16,6 +17,7 @@
 #include "resources/template_bytes.hpp"
 #include "core/word/bounded_automation.hpp"
 #include "office/com/com_word_processor.hpp"
+#include "office/com/message_filter.hpp"
 #include "office/com/word_document_converter.hpp"
 #include "system/win32/local_app_data_template_store.hpp"
 #include "system/win32/registry_office_locator.hpp"
@@ -62,8 +64,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   kalkora::SystemClock clock;
   kalkora::win32::Win32MessageBox messages;
-  kalkora::com::ComWordProcessor word;
-  kalkora::BoundedAutomation automation(word, kOfficeCallLimit);
+  // Every Word call is bounded; each worker of the limit is a COM apartment with a connection
+  // of its own, whose message filter retries the calls a busy Word turns away.
+  kalkora::BoundedAutomation automation(
+      [] { return std::make_unique<kalkora::com::ComWordProcessor>(); }, kOfficeCallLimit,
+      [] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        kalkora::com::RegisterOfficeMessageFilter(kOfficeCallLimit);
+      });
   kalkora::win32::RegistryOfficeLocator locator;
   kalkora::win32::LocalAppDataTemplateStore store({kalkora::TemplateBytes, kalkora::TemplateFileName});
 

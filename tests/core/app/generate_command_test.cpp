@@ -115,6 +115,15 @@ TEST_F(GenerateCommandTest, AnOfficeThatCannotBeStartedEndsTheRunBeforeAnythingI
   EXPECT_EQ(office.calls, std::vector<std::string>{"CreateApplication"});
 }
 
+TEST_F(GenerateCommandTest, AnOfficeThatRefusesToServeTheRunSaysWhyBeforeAnythingIsWritten) {
+  office.failCreate = true;
+  office.refusal = UserMessage{"装上窗口组件", "无法打开表格："};
+  Run();
+  EXPECT_EQ(messages.shown, std::vector<UserMessage>{*office.refusal});
+  EXPECT_TRUE(store.writes.empty());
+  EXPECT_EQ(office.calls, std::vector<std::string>{"CreateApplication"});
+}
+
 TEST_F(GenerateCommandTest, AnUnwritableTemplateEndsTheRunBeforeTheOfficeIsAskedForADocument) {
   store.fail = true;
   Run();

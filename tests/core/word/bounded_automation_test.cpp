@@ -1,16 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <condition_variable>
+#include <future>
 #include <mutex>
+#include <set>
+#include <thread>
 
-#include "core/base/form_names.hpp"
+#include "core/app/generate_command.hpp"
+#include "core/word/bounded_automation.hpp"
+#include "core/word/office_messages.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/simulated_word_processor.hpp"
-#include "core/app/generate_command.hpp"
-#include "core/word/bounded_automation.hpp"
 
 namespace kalkora {
 namespace {
@@ -18,85 +20,152 @@ namespace {
 using namespace std::chrono_literals;
 using namespace testing;
 
-// An office whose typing hangs, as a stopped process would, until the connection is abandoned.
-class HangingOffice : public SimulatedWordProcessor {
- public:
-  bool TypeText(std::string_view text) override {
-    if (hang) {
-      std::unique_lock lock(mutex);
-      released.wait(lock, [this] { return abandonedByWatchdog; });
-      return false;
-    }
-    return SimulatedWordProcessor::TypeText(text);
-  }
-  void Abandon() override {
-    SimulatedWordProcessor::Abandon();
-    std::lock_guard lock(mutex);
-    abandonedByWatchdog = true;
-    released.notify_all();
-  }
+constexpr std::chrono::milliseconds kLimit = 300ms;
 
-  std::atomic<bool> hang = true;
+// A stopped office as the connections of one test meet it: the member named in `hangIn` blocks
+// until Release, and abandoning a connection does not free its call. Records which threads the
+// connections are made and used on.
+struct StoppedOffice {
   std::mutex mutex;
-  std::condition_variable released;
-  bool abandonedByWatchdog = false;
+  std::condition_variable changed;
+  std::string hangIn;
+  bool released = false;
+  int made = 0;
+  int destroyed = 0;
+  std::vector<std::thread::id> startedThreads;  // one per start hook run
+  std::set<std::thread::id> madeThreads;
+  std::set<std::thread::id> callThreads;
+
+  void Release() {
+    std::lock_guard lock(mutex);
+    released = true;
+    changed.notify_all();
+  }
+  // Every connection made was let go (so no worker is left running).
+  bool AllDestroyed() {
+    std::unique_lock lock(mutex);
+    return changed.wait_for(lock, 5s, [this] { return destroyed == made; });
+  }
 };
 
-TEST(BoundedAutomation, AHangingOfficeEndsTheRunWithOneMessageAndTheNextRunConnectsAfresh) {
+class StoppedConnection : public SimulatedWordProcessor {
+ public:
+  explicit StoppedConnection(std::shared_ptr<StoppedOffice> office) : office_(std::move(office)) {
+    std::lock_guard lock(office_->mutex);
+    ++office_->made;
+    office_->madeThreads.insert(std::this_thread::get_id());
+  }
+  ~StoppedConnection() override {
+    std::lock_guard lock(office_->mutex);
+    ++office_->destroyed;
+    office_->changed.notify_all();
+  }
+
+  bool CreateApplication() override {
+    Answers("CreateApplication");
+    return SimulatedWordProcessor::CreateApplication();
+  }
+  bool TypeText(std::string_view text) override {
+    return Answers("TypeText") && SimulatedWordProcessor::TypeText(text);
+  }
+  void ReleaseAll() override {
+    if (Answers("ReleaseAll")) SimulatedWordProcessor::ReleaseAll();
+  }
+  void Abandon() override {}
+
+ private:
+  // False after hanging until released.
+  bool Answers(const std::string& member) {
+    std::unique_lock lock(office_->mutex);
+    office_->callThreads.insert(std::this_thread::get_id());
+    if (office_->hangIn != member) return true;
+    office_->changed.wait(lock, [this] { return office_->released; });
+    return false;
+  }
+
+  std::shared_ptr<StoppedOffice> office_;
+};
+
+std::unique_ptr<BoundedAutomation> Bounded(const std::shared_ptr<StoppedOffice>& office) {
+  return std::make_unique<BoundedAutomation>(
+      [office] { return std::make_unique<StoppedConnection>(office); }, kLimit,
+      [office] {
+        std::lock_guard lock(office->mutex);
+        office->startedThreads.push_back(std::this_thread::get_id());
+      });
+}
+
+struct SheetRun {
   MemoryControls controls;
   ProgramState state;
   FakeClock clock;
   RecordingMessageBox messages;
-  HangingOffice office;
-  FixedOfficeLocator locator("/usr/lib/libreoffice/program/");
+  FixedOfficeLocator locator{"/usr/lib/libreoffice/program/"};
   FakeTemplateStore store;
-  BoundedAutomation bounded(office, 100ms);
 
-  RunGenerateCommand({controls, state, clock, messages, bounded, locator, store});
-  EXPECT_EQ(messages.shown,
-            (std::vector<UserMessage>{
-                {"生成题库时 WORD 软 件停止响应，题库没有完成。", "无法打开表格："}}));
-  EXPECT_EQ(office.abandoned, 1);
-
-  office.hang = false;
-  messages.shown.clear();
-  RunGenerateCommand({controls, state, clock, messages, bounded, locator, store});
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(office.applicationConnections, 2);
-  EXPECT_EQ(office.documents.back().paragraphs.back().text, "2026年12月8日");
-}
-
-// While a timed-out call has not come back, calls fail at once rather than wait behind it.
-class StuckOffice : public SimulatedWordProcessor {
- public:
-  bool CreateApplication() override {
-    std::unique_lock lock(mutex);
-    released.wait(lock, [this] { return free; });
-    return SimulatedWordProcessor::CreateApplication();
+  std::chrono::steady_clock::duration Generate(WordAutomation& automation) {
+    const auto start = std::chrono::steady_clock::now();
+    RunGenerateCommand({controls, state, clock, messages, automation, locator, store});
+    return std::chrono::steady_clock::now() - start;
   }
-  void Abandon() override { SimulatedWordProcessor::Abandon(); }  // cannot unblock the call
-  void Free() {
-    std::lock_guard lock(mutex);
-    free = true;
-    released.notify_all();
-  }
-
-  std::mutex mutex;
-  std::condition_variable released;
-  bool free = false;
 };
 
-TEST(BoundedAutomation, CallsFailAtOnceWhileATimedOutCallIsStillRunning) {
-  StuckOffice office;
-  BoundedAutomation bounded(office, 1s);
-  EXPECT_FALSE(bounded.CreateApplication());
-  const auto start = std::chrono::steady_clock::now();
-  EXPECT_FALSE(bounded.AttachDocuments());
-  EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms) << "no wait for the limit";
-  office.Free();
-  for (int i = 0; i < 100 && !bounded.AttachDocuments(); ++i) std::this_thread::sleep_for(10ms);
-  EXPECT_TRUE(office.documentsUnitHeld) << "the office answers again once the call came back";
+TEST(BoundedAutomation, AHangingCallEndsTheRunWithinTheLimitAndTheNextRunHasANewWorker) {
+  const auto office = std::make_shared<StoppedOffice>();
+  office->hangIn = "TypeText";
+  {
+    const std::unique_ptr<BoundedAutomation> bounded = Bounded(office);
+    SheetRun stopped;
+    EXPECT_LT(stopped.Generate(*bounded), kLimit + 1s) << "a second wait";
+    EXPECT_EQ(stopped.messages.shown, std::vector<UserMessage>{OfficeMessage(kWordStoppedMidRun)});
+
+    {
+      std::lock_guard lock(office->mutex);
+      office->hangIn.clear();  // the office answers again; the first call stays stuck
+    }
+    SheetRun next;
+    next.Generate(*bounded);
+    EXPECT_TRUE(next.messages.shown.empty()) << next.messages.shown[0].text;
+  }
+  office->Release();
+  ASSERT_TRUE(office->AllDestroyed());
+  EXPECT_EQ(office->made, 2);
+  // The start hook ran once on each worker, and each connection lived on a thread of its own.
+  ASSERT_EQ(office->startedThreads.size(), 2u);
+  EXPECT_NE(office->startedThreads[0], office->startedThreads[1]);
+  const std::set<std::thread::id> started(office->startedThreads.begin(),
+                                          office->startedThreads.end());
+  EXPECT_EQ(office->madeThreads, started);
+  EXPECT_EQ(office->callThreads, started);
+  EXPECT_EQ(started.count(std::this_thread::get_id()), 0u);
 }
+
+// Closing the program: the exit step and the destruction never wait on an office that hangs,
+// whether a call was abandoned mid-run or the exit step itself hangs.
+class ClosingWithAStoppedOffice : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ClosingWithAStoppedOffice, TakesNoLongerThanTheLimit) {
+  const auto office = std::make_shared<StoppedOffice>();
+  office->hangIn = GetParam();
+  std::unique_ptr<BoundedAutomation> bounded = Bounded(office);
+  ASSERT_TRUE(bounded->CreateApplication());
+  EXPECT_FALSE(bounded->TypeText("x")) << "hung, or no document";
+
+  const auto start = std::chrono::steady_clock::now();
+  std::future<void> closed = std::async(std::launch::async, [&bounded] {
+    bounded->ReleaseAll();
+    bounded.reset();
+  });
+  const bool closedInTime = closed.wait_for(kLimit + 1s) == std::future_status::ready;
+  office->Release();
+  closed.wait();
+  EXPECT_TRUE(closedInTime) << "closing waited on the stopped office";
+  EXPECT_LT(std::chrono::steady_clock::now() - start, kLimit + 1s);
+  EXPECT_TRUE(office->AllDestroyed());
+}
+
+INSTANTIATE_TEST_SUITE_P(HangingIn, ClosingWithAStoppedOffice,
+                         ::testing::Values("TypeText", "ReleaseAll"));
 
 }  // namespace
 }  // namespace kalkora

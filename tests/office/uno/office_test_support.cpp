@@ -101,6 +101,7 @@ SheetContent ReadSheet(const Reference<css::text::XTextDocument>& document) {
   sheet.url = uno::ToUtf8(model->getURL());
   sheet.hasLocation = Reference<css::frame::XStorable>(document, UNO_QUERY_THROW)->hasLocation();
   sheet.modified = Reference<css::util::XModifiable>(document, UNO_QUERY_THROW)->isModified();
+  sheet.controllersLocked = model->hasControllersLocked();
   sheet.title = uno::ToUtf8(Reference<css::frame::XTitle>(document, UNO_QUERY_THROW)->getTitle());
   return sheet;
 }
@@ -110,7 +111,8 @@ SheetContent ReadSheet(const Reference<css::text::XTextDocument>& document) {
 TestOffice::TestOffice()
     : folder_(MakeTemporaryFolder()),
       pipe_("kalkora-test-" + std::to_string(::getpid())),
-      automation_(std::make_unique<uno::UnoWordProcessor>(Options())),
+      session_(std::make_shared<uno::OfficeSession>(Options())),
+      automation_(std::make_unique<uno::UnoWordProcessor>(session_)),
       store_(folder_ + "/cache") {
   if (!automation_->CreateApplication()) throw std::runtime_error("the office did not start");
 }
@@ -133,10 +135,16 @@ uno::UnoOfficeOptions TestOffice::Options() const {
   return options;
 }
 
+BoundedAutomation::Connect TestOffice::Connections() const {
+  return [session = session_] { return std::make_unique<uno::UnoWordProcessor>(session); };
+}
+
 void TestOffice::Kill() {
   if (const std::optional<pid_t> pid = automation_->StartedOfficePid()) {
     ::kill(*pid, SIGKILL);
-    ::waitpid(*pid, nullptr, 0);
+    for (int i = 0; i < 200 && automation_->StartedOfficePid(); ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
   }
 }
 

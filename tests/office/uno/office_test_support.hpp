@@ -9,6 +9,7 @@
 
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
+#include "core/word/bounded_automation.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
@@ -27,27 +28,34 @@ class TestOffice {
   ~TestOffice();
 
   uno::UnoOfficeOptions Options() const;
+  // The program's own connection to the office.
   uno::UnoWordProcessor& Automation() { return *automation_; }
+  // New connections to the same office, as the time limit's workers make them.
+  BoundedAutomation::Connect Connections() const;
   posix::PrivateTemplateStore& Store() { return store_; }
   const std::string& Folder() const { return folder_; }
-  // SIGKILL to the running office, then waits for it.
+  // SIGKILL to the running office, then waits until it was reaped.
   void Kill();
 
  private:
   std::string folder_;
   std::string pipe_;
+  std::shared_ptr<uno::OfficeSession> session_;
   std::unique_ptr<uno::UnoWordProcessor> automation_;
   posix::PrivateTemplateStore store_;
 };
 
 TestOffice& SharedOffice();
 
-// Passes every call on to the office's real automation and does something to the office (kills
-// or stops it) just before call `at`.
+// Passes every call on to a real connection (the program's own, or one of its own) and does
+// something to the office (kills or stops it) just before call `at`.
 class InterruptingAutomation : public WordAutomation {
  public:
   InterruptingAutomation(TestOffice& office, int at, std::function<void()> interrupt)
-      : office_(office), at_(at), interrupt_(std::move(interrupt)) {}
+      : real_(office.Automation()), at_(at), interrupt_(std::move(interrupt)) {}
+  InterruptingAutomation(std::unique_ptr<WordAutomation> connection, int at,
+                         std::function<void()> interrupt)
+      : owned_(std::move(connection)), real_(*owned_), at_(at), interrupt_(std::move(interrupt)) {}
 
   bool CreateApplication() override { return Count() && real().CreateApplication(); }
   bool AttachDocuments() override { return Count() && real().AttachDocuments(); }
@@ -70,13 +78,14 @@ class InterruptingAutomation : public WordAutomation {
   void Abandon() override { real().Abandon(); }
 
  private:
-  WordAutomation& real() { return office_.Automation(); }
+  WordAutomation& real() { return real_; }
   bool Count() {
     if (++calls_ == at_) interrupt_();
     return true;
   }
 
-  TestOffice& office_;
+  std::unique_ptr<WordAutomation> owned_;
+  WordAutomation& real_;
   int at_;
   std::function<void()> interrupt_;
   int calls_ = 0;
@@ -107,6 +116,7 @@ struct SheetContent {
   std::string url;
   bool hasLocation = true;
   bool modified = false;
+  bool controllersLocked = false;
   std::string title;
 };
 

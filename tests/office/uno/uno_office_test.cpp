@@ -5,9 +5,11 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "core/base/form_names.hpp"
+#include "core/word/bounded_automation.hpp"
 #include "office/uno/office_test_support.hpp"
 #include "core/word/office_messages.hpp"
 #include "system/posix/libreoffice_locator.hpp"
@@ -112,6 +114,48 @@ TEST(OfficeConnection, StopsWaitingForAnOfficeThatNeverAnswers) {
   ::kill(*silent, SIGKILL);
   ::waitpid(*silent, nullptr, 0);
 }
+
+// The window's office on a display: a program folder without a desktop plug-in (the headless
+// office packages) is refused before anything is started; with one, the office is started.
+struct DisplayCase {
+  const char* name;
+  const char* plugin;  // put beside the program; none when empty
+  bool refused;
+};
+
+class OfficeOnADisplay : public ::testing::TestWithParam<DisplayCase> {};
+
+TEST_P(OfficeOnADisplay, IsRefusedWithoutADesktopPlugin) {
+  const std::string folder = SharedOffice().Folder() + "/program-" + GetParam().name;
+  std::filesystem::create_directories(folder);
+  uno::UnoOfficeOptions options = SharedOffice().Options();
+  options.pipeName += std::string("-display-") + GetParam().name;
+  options.officeProgram = folder + "/soffice";
+  options.headless = false;
+  options.connectTimeout = std::chrono::milliseconds(300);
+  std::ofstream(options.officeProgram) << "#!/bin/sh\ntouch \"$0.started\"\n";
+  ::chmod(options.officeProgram.c_str(), 0700);
+  if (*GetParam().plugin) std::ofstream(folder + "/" + GetParam().plugin).flush();
+
+  const auto session = std::make_shared<uno::OfficeSession>(options);
+  BoundedAutomation automation(
+      [session] { return std::make_unique<uno::UnoWordProcessor>(session); },
+      std::chrono::seconds(5));
+  const std::vector<UserMessage> shown = RunSheet(automation);
+  const bool started = std::filesystem::exists(options.officeProgram + ".started");
+  if (GetParam().refused) {
+    EXPECT_EQ(shown, std::vector<UserMessage>{OfficeMessage(kWordCannotShowWindows)});
+    EXPECT_FALSE(started) << "an office that cannot show its window was started";
+  } else {
+    EXPECT_EQ(shown, std::vector<UserMessage>{OfficeMessage(kWordNotStarted)});
+    EXPECT_TRUE(started);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Plugins, OfficeOnADisplay,
+                         ::testing::Values(DisplayCase{"headless", "", true},
+                                           DisplayCase{"gtk3", "libvclplug_gtk3lo.so", false}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(OfficeConnection, RefusesATemplateThatIsNotThere) {
   TestOffice& office = SharedOffice();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -224,11 +225,19 @@ TEST_F(KalkoraWindow, WordThatStopsAnsweringEndsTheRunWithinTheTimeLimit) {
   ASSERT_TRUE(box);
   EXPECT_EQ(box->text, kWordStoppedMidRun);
   EXPECT_EQ(box->caption, kOfficeCaption);
-  EXPECT_LT(std::chrono::steady_clock::now() - clicked, 75s);
+  // The 30 s limit once, with no second wait, and some time for a busy Wine.
+  const std::chrono::duration<double> toMessage = std::chrono::steady_clock::now() - clicked;
+  EXPECT_LT(toMessage, 45s);
   KalkoraProcess::Dismiss(*box);
   // Nothing was typed past the heading that hung.
   EXPECT_EQ(TypedTexts(OperationCalls(ReadLines(log_))).size(), 1u);
+  // Closing does not wait on the call that still hangs.
+  const auto closing = std::chrono::steady_clock::now();
   EXPECT_EQ(program->Close(), 0u);
+  const std::chrono::duration<double> toExit = std::chrono::steady_clock::now() - closing;
+  EXPECT_LT(toExit, 2s);
+  std::printf("hung Word: click to message %.1f s, close request to exit %.2f s\n",
+              toMessage.count(), toExit.count());
 }
 
 // Counts the lines of one call.

@@ -142,7 +142,8 @@ void Report(const char* what, const std::vector<double>& ms, double less = 0) {
     sum += each;
     best = std::min(best, each);
   }
-  std::printf("%-44s mean %8.1f ms  best %8.1f ms\n", what, sum / static_cast<double>(ms.size()) - less, best - less);
+  std::printf("%-44s mean %8.1f ms  best %8.1f ms\n", what,
+              sum / static_cast<double>(ms.size()) - less, best - less);
 }
 
 }  // namespace

@@ -22,11 +22,11 @@ struct BoundedAutomation::Worker {
   bool quit = false;  // no further calls: end once the call in progress has returned
   bool ended = false;
 
-  void Serve(const Connect& connect, const StartHook& onStart);
+  void Serve(const Connect& connect, const ThreadHooks& hooks);
 };
 
-void BoundedAutomation::Worker::Serve(const Connect& connect, const StartHook& onStart) {
-  if (onStart) onStart();
+void BoundedAutomation::Worker::Serve(const Connect& connect, const ThreadHooks& hooks) {
+  if (hooks.start) hooks.start();
   std::unique_ptr<WordAutomation> connection;
   try {
     connection = connect();
@@ -58,17 +58,18 @@ void BoundedAutomation::Worker::Serve(const Connect& connect, const StartHook& o
   office = nullptr;
   lock.unlock();
   connection.reset();
+  if (hooks.end) hooks.end();
   lock.lock();
   ended = true;
   changed.notify_all();
 }
 
 BoundedAutomation::BoundedAutomation(Connect connect, std::chrono::milliseconds limit,
-                                     StartHook onStart)
+                                     ThreadHooks hooks)
     : connect_(std::move(connect)),
       limit_(limit),
       exitLimit_(std::min<std::chrono::milliseconds>(limit, std::chrono::seconds(1))),
-      onStart_(std::move(onStart)) {}
+      hooks_(std::move(hooks)) {}
 
 BoundedAutomation::~BoundedAutomation() {
   ReleaseAll();
@@ -104,8 +105,8 @@ std::shared_ptr<BoundedAutomation::Worker> BoundedAutomation::CurrentWorker() {
   }
   LetGo();
   auto worker = std::make_shared<Worker>();
-  thread_ = std::thread(
-      [worker, connect = connect_, onStart = onStart_] { worker->Serve(connect, onStart); });
+  thread_ =
+      std::thread([worker, connect = connect_, hooks = hooks_] { worker->Serve(connect, hooks); });
   std::lock_guard lock(mutex_);
   worker_ = worker;
   return worker;

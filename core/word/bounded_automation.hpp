@@ -12,16 +12,20 @@ namespace kalkora {
 
 // Puts a time limit on every call into the office, so that an office that hangs cannot hang
 // the window. The calls run one at a time on a worker thread with an office connection of its
-// own: `onStart` prepares each new worker thread (COM's apartment on Windows), then `connect`
-// makes the connection there. A call that has not returned within the limit fails at once:
-// its connection is abandoned and its worker is let go, to end by itself whenever the call
-// returns; it owns everything it touches. The next call starts a new worker and connection.
+// own: `hooks.start` prepares each new worker thread (COM's apartment on Windows), `connect`
+// makes the connection there, and `hooks.end` undoes the start once the connection is gone.
+// A call that has not returned within the limit fails at once: its connection is abandoned and
+// its worker is let go, to end by itself whenever the call returns; it owns everything it
+// touches. The next call starts a new worker and connection.
 class BoundedAutomation : public WordAutomation {
  public:
   using Connect = std::function<std::unique_ptr<WordAutomation>()>;
-  using StartHook = std::function<void()>;
+  struct ThreadHooks {
+    std::function<void()> start;
+    std::function<void()> end;
+  };
 
-  BoundedAutomation(Connect connect, std::chrono::milliseconds limit, StartHook onStart = {});
+  BoundedAutomation(Connect connect, std::chrono::milliseconds limit, ThreadHooks hooks = {});
   // Releases the connection within the exit limit and never waits on a call that hangs.
   ~BoundedAutomation() override;
   BoundedAutomation(const BoundedAutomation&) = delete;
@@ -59,7 +63,7 @@ class BoundedAutomation : public WordAutomation {
   const Connect connect_;
   const std::chrono::milliseconds limit_;
   const std::chrono::milliseconds exitLimit_;
-  const StartHook onStart_;
+  const ThreadHooks hooks_;
   std::mutex mutex_;  // guards worker_: Abandon comes from other threads
   std::shared_ptr<Worker> worker_;
   std::thread thread_;  // the current worker's, used only by the thread that makes the calls

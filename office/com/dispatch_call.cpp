@@ -54,7 +54,8 @@ HRESULT Invoke(IDispatch* object, const wchar_t* name, WORD flags, std::span<VAR
   while (IsBusyRejection(hr)) {
     const auto left = deadline - std::chrono::steady_clock::now();
     if (left <= left.zero()) break;
-    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kRetryInterval, left));
+    std::this_thread::sleep_for(
+        std::min<std::chrono::steady_clock::duration>(kRetryInterval, left));
     hr = InvokeOnce(object, name, flags, arguments, result);
   }
   return hr;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 namespace kalkora::com {
 namespace {
@@ -75,6 +76,20 @@ bool RegisterOfficeMessageFilter(std::chrono::milliseconds retryLimit) {
 void UnregisterOfficeMessageFilter() {
   IMessageFilter* previous = nullptr;
   if (SUCCEEDED(CoRegisterMessageFilter(nullptr, &previous)) && previous) previous->Release();
+}
+
+BoundedAutomation::ThreadHooks OfficeApartmentHooks(std::chrono::milliseconds retryLimit) {
+  // Whether this worker entered an apartment, so that it leaves only one it entered.
+  static thread_local bool entered = false;
+  return {[retryLimit] {
+            entered = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+            if (entered) RegisterOfficeMessageFilter(retryLimit);
+          },
+          [] {
+            if (!std::exchange(entered, false)) return;
+            UnregisterOfficeMessageFilter();
+            CoUninitialize();
+          }};
 }
 
 }  // namespace kalkora::com

@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "core/word/bounded_automation.hpp"
 #include "office/com/dispatch_call.hpp"
 
 namespace kalkora::com {
@@ -25,5 +26,10 @@ inline constexpr DWORD kFilterCancelsCall = static_cast<DWORD>(-1);
 bool RegisterOfficeMessageFilter(std::chrono::milliseconds retryLimit = kOfficeRetryLimit);
 // Takes the calling thread's filter away again, before the apartment is uninitialised.
 void UnregisterOfficeMessageFilter();
+
+// For the workers of the time limit: each starts as a single-threaded apartment with the
+// office message filter, and ends by taking the filter away and leaving the apartment, after
+// its connection to Word has been released.
+BoundedAutomation::ThreadHooks OfficeApartmentHooks(std::chrono::milliseconds retryLimit);
 
 }  // namespace kalkora::com

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "core/base/message_box.hpp"
-#include "core/generate/sheet_loop.hpp"
 #include "core/base/office_locator.hpp"
 #include "core/base/template_store.hpp"
+#include "core/generate/sheet_loop.hpp"
 
 namespace kalkora {
 

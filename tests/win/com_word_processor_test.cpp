@@ -8,16 +8,17 @@
 #include <thread>
 #include <vector>
 
-#include "core/base/form_names.hpp"
-#include "fakes/fake_clock.hpp"
-#include "fakes/recording.hpp"
-#include "fakes/memory_controls.hpp"
-#include "fakes/simulated_word_processor.hpp"
 #include "core/app/generate_command.hpp"
-#include "recording_word.hpp"
+#include "core/base/form_names.hpp"
 #include "core/word/bounded_automation.hpp"
-#include "office/com/com_word_processor.hpp"
 #include "core/word/office_messages.hpp"
+#include "fakes/fake_clock.hpp"
+#include "fakes/memory_controls.hpp"
+#include "fakes/recording.hpp"
+#include "fakes/simulated_word_processor.hpp"
+#include "office/com/com_word_processor.hpp"
+#include "office/com/message_filter.hpp"
+#include "recording_word.hpp"
 #include "word_call_lines.hpp"
 
 namespace kalkora {
@@ -213,7 +214,7 @@ TEST_F(ComWordProcessorTest, AHangingCallEndsTheRunWithinTheLimitAndTheNextRunCo
   recorder.hangMember = "TypeText";
   recorder.hangRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   BoundedAutomation word([this] { return std::make_unique<com::ComWordProcessor>(Recording()); },
-                         kLimit, [] { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); });
+                         kLimit, com::OfficeApartmentHooks(kLimit));
 
   GenerateRun stopped;
   const auto started = std::chrono::steady_clock::now();
@@ -263,7 +264,7 @@ TEST_F(ComWordProcessorTest, WordThatStaysBusyEndsTheRunWithinTheTimeLimit) {
   };
   GenerateRun run;
   BoundedAutomation word([this] { return std::make_unique<com::ComWordProcessor>(Recording()); },
-                         300ms, [] { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); });
+                         300ms, com::OfficeApartmentHooks(300ms));
   const auto started = std::chrono::steady_clock::now();
   run.Generate(word);
 

@@ -4,8 +4,10 @@
 #include <objbase.h>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
+#include "fakes/simulated_word_processor.hpp"
 #include "office/com/dispatch_call.hpp"
 #include "office/com/message_filter.hpp"
 #include "recording_word.hpp"
@@ -78,6 +80,26 @@ TEST(OfficeMessageFilter, IsRegisteredOnTheCallingThreadOnly) {
   com::UnregisterOfficeMessageFilter();
   EXPECT_EQ(CurrentFilter(), nullptr);
   CoUninitialize();
+}
+
+// The window's time limit makes Word's calls on workers of its own: each has the filter while
+// it makes them, and gives it back with its apartment when it ends.
+TEST(OfficeMessageFilter, IsRegisteredOnEachWorkerOfTheTimeLimit) {
+  IMessageFilter* onWorker = nullptr;
+  std::thread::id worker;
+  {
+    BoundedAutomation bounded(
+        [&] {
+          onWorker = CurrentFilter();
+          worker = std::this_thread::get_id();
+          return std::make_unique<testing::SimulatedWordProcessor>();
+        },
+        2s, com::OfficeApartmentHooks(2s));
+    ASSERT_TRUE(bounded.CreateApplication());
+  }
+  EXPECT_NE(onWorker, nullptr);
+  EXPECT_NE(worker, std::this_thread::get_id());
+  EXPECT_EQ(CurrentFilter(), nullptr) << "the filter stays with the worker";
 }
 
 struct RetryCase {

@@ -10,18 +10,18 @@
 #include <string>
 
 #include "core/app/form_table.hpp"
-#include "core/generate/program_state.hpp"
 #include "core/base/system_clock.hpp"
-#include "ui/win32/main_window.hpp"
-#include "ui/win32/win32_message_box.hpp"
-#include "resources/template_bytes.hpp"
+#include "core/generate/program_state.hpp"
 #include "core/word/bounded_automation.hpp"
 #include "office/com/com_word_processor.hpp"
 #include "office/com/message_filter.hpp"
 #include "office/com/word_document_converter.hpp"
+#include "resources/template_bytes.hpp"
 #include "system/win32/local_app_data_template_store.hpp"
 #include "system/win32/registry_office_locator.hpp"
 #include "system/win32/utf16.hpp"
+#include "ui/win32/main_window.hpp"
+#include "ui/win32/win32_message_box.hpp"
 
 #include <commctrl.h>
 
@@ -68,12 +68,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // of its own, whose message filter retries the calls a busy Word turns away.
   kalkora::BoundedAutomation automation(
       [] { return std::make_unique<kalkora::com::ComWordProcessor>(); }, kOfficeCallLimit,
-      [] {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        kalkora::com::RegisterOfficeMessageFilter(kOfficeCallLimit);
-      });
+      kalkora::com::OfficeApartmentHooks(kOfficeCallLimit));
   kalkora::win32::RegistryOfficeLocator locator;
-  kalkora::win32::LocalAppDataTemplateStore store({kalkora::TemplateBytes, kalkora::TemplateFileName});
+  kalkora::win32::LocalAppDataTemplateStore store(
+      {kalkora::TemplateBytes, kalkora::TemplateFileName});
 
   kalkora::win32::MainWindow window({state, clock, messages, {automation, locator, store}});
   kalkora::com::WordDocumentConverter converter(kalkora::com::CreateWordApplication,
@@ -82,8 +80,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!window.Create(instance)) {
     const kalkora::UserMessage& failure = kalkora::kWindowNotCreated;
     ::MessageBoxW(nullptr, kalkora::win32::ToUtf16(failure.text).c_str(),
-                kalkora::win32::ToUtf16(failure.caption).c_str(),
-                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+                  kalkora::win32::ToUtf16(failure.caption).c_str(),
+                  MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(static_cast<UINT>(-1));
   }
 

@@ -299,9 +299,9 @@ bool MainWindow::OnMenuCommand(int id) {
       Generate();
       return true;
     case kMenuBatch:
-      RunBatchFromWindow(
-          window_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
-          {controls_, parts_.clock, parts_.messages, converter_});
+      RunBatchFromWindow(window_,
+                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
+                         {controls_, parts_.clock, parts_.messages, converter_});
       return true;
     case kMenuQuit:
       PostMessageW(window_, WM_CLOSE, 0, 0);

@@ -8,7 +8,7 @@ namespace kalkora::win32 {
 
 void Win32MessageBox::Show(const UserMessage& message) {
   ::MessageBoxW(nullptr, ToUtf16(message.text).c_str(), ToUtf16(message.caption).c_str(),
-              MB_OK | MB_TASKMODAL);
+                MB_OK | MB_TASKMODAL);
 }
 
 }  // namespace kalkora::win32

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <random>
 #include <set>
+#include <sstream>
 
 #include "core/app/batch_messages.hpp"
 #include "core/app/pending_file.hpp"

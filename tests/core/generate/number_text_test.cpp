@@ -5,9 +5,9 @@
 #include <ostream>
 #include <string>
 
-#include "fakes/gbk.hpp"
 #include "core/generate/number_text.hpp"
 #include "core/generate/random_generator.hpp"
+#include "fakes/gbk.hpp"
 
 namespace kalkora {
 namespace {

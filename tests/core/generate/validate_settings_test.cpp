@@ -4,8 +4,8 @@
 
 #include "core/base/exercise_kind.hpp"
 #include "core/base/form_names.hpp"
-#include "fakes/memory_controls.hpp"
 #include "core/generate/validate_settings.hpp"
+#include "fakes/memory_controls.hpp"
 
 namespace kalkora {
 namespace {

@@ -33,18 +33,22 @@ struct StoppedOffice {
   int made = 0;
   int destroyed = 0;
   std::vector<std::thread::id> startedThreads;  // one per start hook run
+  std::vector<std::thread::id> endedThreads;    // one per end hook run, after the connection
   std::set<std::thread::id> madeThreads;
   std::set<std::thread::id> callThreads;
+  std::set<std::thread::id> destroyedThreads;
 
   void Release() {
     std::lock_guard lock(mutex);
     released = true;
     changed.notify_all();
   }
-  // Every connection made was let go (so no worker is left running).
+  // Every connection made was let go and every worker has ended.
   bool AllDestroyed() {
     std::unique_lock lock(mutex);
-    return changed.wait_for(lock, 5s, [this] { return destroyed == made; });
+    return changed.wait_for(lock, 5s, [this] {
+      return destroyed == made && endedThreads.size() == startedThreads.size();
+    });
   }
 };
 
@@ -58,6 +62,7 @@ class StoppedConnection : public SimulatedWordProcessor {
   ~StoppedConnection() override {
     std::lock_guard lock(office_->mutex);
     ++office_->destroyed;
+    office_->destroyedThreads.insert(std::this_thread::get_id());
     office_->changed.notify_all();
   }
 
@@ -89,10 +94,19 @@ class StoppedConnection : public SimulatedWordProcessor {
 std::unique_ptr<BoundedAutomation> Bounded(const std::shared_ptr<StoppedOffice>& office) {
   return std::make_unique<BoundedAutomation>(
       [office] { return std::make_unique<StoppedConnection>(office); }, kLimit,
-      [office] {
-        std::lock_guard lock(office->mutex);
-        office->startedThreads.push_back(std::this_thread::get_id());
-      });
+      BoundedAutomation::ThreadHooks{
+          [office] {
+            std::lock_guard lock(office->mutex);
+            office->startedThreads.push_back(std::this_thread::get_id());
+          },
+          [office] {
+            std::lock_guard lock(office->mutex);
+            // The end hook comes after the worker's connection is gone.
+            if (office->destroyedThreads.contains(std::this_thread::get_id())) {
+              office->endedThreads.push_back(std::this_thread::get_id());
+            }
+            office->changed.notify_all();
+          }});
 }
 
 struct SheetRun {
@@ -130,8 +144,11 @@ TEST(BoundedAutomation, AHangingCallEndsTheRunWithinTheLimitAndTheNextRunHasANew
   office->Release();
   ASSERT_TRUE(office->AllDestroyed());
   EXPECT_EQ(office->made, 2);
-  // The start hook ran once on each worker, and each connection lived on a thread of its own.
+  // The hooks ran once on each worker, and each connection lived on a thread of its own.
   ASSERT_EQ(office->startedThreads.size(), 2u);
+  EXPECT_EQ(
+      std::set<std::thread::id>(office->endedThreads.begin(), office->endedThreads.end()),
+      std::set<std::thread::id>(office->startedThreads.begin(), office->startedThreads.end()));
   EXPECT_NE(office->startedThreads[0], office->startedThreads[1]);
   const std::set<std::thread::id> started(office->startedThreads.begin(),
                                           office->startedThreads.end());

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "core/app/generate_command.hpp"
 #include "core/base/form_names.hpp"
+#include "core/generate/kind_heading.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/simulated_word_processor.hpp"
-#include "core/app/generate_command.hpp"
-#include "core/generate/kind_heading.hpp"
 
 namespace kalkora {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/base/form_names.hpp"
+#include "core/word/word_detection.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
-#include "core/word/word_detection.hpp"
 
 namespace kalkora {
 namespace {

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "core/base/message_box.hpp"
+#include "core/base/office_locator.hpp"
 #include "core/generate/program_state.hpp"
 #include "core/word/bounded_automation.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
-#include "system/posix/private_template_store.hpp"
-#include "core/base/office_locator.hpp"
 #include "office/uno/uno_word_processor.hpp"
+#include "system/posix/private_template_store.hpp"
 
 namespace kalkora::testing {
 

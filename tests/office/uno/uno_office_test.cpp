@@ -10,8 +10,8 @@
 
 #include "core/base/form_names.hpp"
 #include "core/word/bounded_automation.hpp"
-#include "office/uno/office_test_support.hpp"
 #include "core/word/office_messages.hpp"
+#include "office/uno/office_test_support.hpp"
 #include "system/posix/libreoffice_locator.hpp"
 
 namespace kalkora::testing {

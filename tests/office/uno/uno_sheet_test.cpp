@@ -9,12 +9,12 @@
 #include "core/base/date_text.hpp"
 #include "core/base/exercise_kind.hpp"
 #include "core/base/form_names.hpp"
-#include "fakes/recording.hpp"
-#include "fakes/simulated_word_processor.hpp"
 #include "core/generate/kind_heading.hpp"
 #include "core/generate/sheet_loop.hpp"
-#include "resources/template_bytes.hpp"
+#include "fakes/recording.hpp"
+#include "fakes/simulated_word_processor.hpp"
 #include "office/uno/office_test_support.hpp"
+#include "resources/template_bytes.hpp"
 #include "system/posix/libreoffice_locator.hpp"
 
 namespace kalkora::testing {
@@ -94,7 +94,8 @@ void ExpectSameSheet(const SheetContent& sheet, const SimDocument& expected, Exe
 class EverySheet : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(EverySheet, MatchesTheSimulationCellByCell) {
-  const ExerciseKindInfo& kind = kExerciseKinds.at(static_cast<std::size_t>(std::get<0>(GetParam())));
+  const ExerciseKindInfo& kind =
+      kExerciseKinds.at(static_cast<std::size_t>(std::get<0>(GetParam())));
   const SizeCase& size = kSizes[std::get<1>(GetParam())];
   const auto [sheet, expected] = MakeBothWays(kind.box, size);
   ExpectSameSheet(sheet, expected, kind.kind, size.size);

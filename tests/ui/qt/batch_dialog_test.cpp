@@ -215,8 +215,12 @@ TEST_F(BatchDialogTest, APdfComesFromTheOfficeOrIsOfferedAsAWordDocument) {
     opened.opened.clear();
     FakeDocumentConverter office;
     if (c.office) office.behaviour = *c.office;
-    window = qt::MainWindow::Create(
-        {state, clock, messages, {word, locator, store}, std::nullopt, c.office ? &office : nullptr});
+    window = qt::MainWindow::Create({state,
+                                     clock,
+                                     messages,
+                                     {word, locator, store},
+                                     std::nullopt,
+                                     c.office ? &office : nullptr});
     ASSERT_TRUE(window);
     window->show();
     QString offer;

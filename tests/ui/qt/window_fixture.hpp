@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "core/generate/program_state.hpp"
-#include "ui/qt/main_window.hpp"
-#include "ui/qt/qt_text.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/simulated_word_processor.hpp"
+#include "ui/qt/main_window.hpp"
+#include "ui/qt/qt_text.hpp"
 
 namespace kalkora::testing {
 

@@ -5,8 +5,9 @@
 //   stand_in_word_server --log FILE [--fail MEMBER] [--hang MEMBER] [-Embedding]
 //
 // --fail makes every call of MEMBER fail the way Word reports an automation error; --hang makes
-// it never return. ExportAsFixedFormat writes a small stand-in PDF at the path it is given. The server ends when every object it handed out has been released, or
-// when the log file is removed (the test is over), whichever comes first.
+// it never return. ExportAsFixedFormat writes a small stand-in PDF at the path it is given. The
+// server ends when every object it handed out has been released, or when the log file is removed
+// (the test is over), whichever comes first.
 #include <objbase.h>
 #include <windows.h>
 

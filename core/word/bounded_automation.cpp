@@ -73,11 +73,7 @@ BoundedAutomation::BoundedAutomation(Connect connect, std::chrono::milliseconds 
 
 BoundedAutomation::~BoundedAutomation() {
   ReleaseAll();
-  std::shared_ptr<Worker> worker;
-  {
-    std::lock_guard lock(mutex_);
-    worker = std::exchange(worker_, nullptr);
-  }
+  const std::shared_ptr<Worker> worker = TakeWorker();
   if (!worker) return;
   std::unique_lock lock(worker->mutex);
   worker->quit = true;
@@ -112,12 +108,13 @@ std::shared_ptr<BoundedAutomation::Worker> BoundedAutomation::CurrentWorker() {
   return worker;
 }
 
+std::shared_ptr<BoundedAutomation::Worker> BoundedAutomation::TakeWorker() {
+  std::lock_guard lock(mutex_);
+  return std::exchange(worker_, nullptr);
+}
+
 void BoundedAutomation::LetGo() {
-  std::shared_ptr<Worker> worker;
-  {
-    std::lock_guard lock(mutex_);
-    worker = std::exchange(worker_, nullptr);
-  }
+  const std::shared_ptr<Worker> worker = TakeWorker();
   if (!worker) return;
   std::unique_lock lock(worker->mutex);
   worker->quit = true;

@@ -56,6 +56,8 @@ class BoundedAutomation : public WordAutomation {
   // The call must own everything it uses: after a time-out it outlives this call.
   bool Run(Call call, std::chrono::milliseconds limit);
   std::shared_ptr<Worker> CurrentWorker();
+  // The current worker, no longer current.
+  std::shared_ptr<Worker> TakeWorker();
   bool HasWorker();
   // Abandons the worker's connection and lets its thread go on alone.
   void LetGo();

@@ -75,23 +75,29 @@ class UnoDocumentConverterTest : public ::testing::Test {
     }
     folder = fs::temp_directory_path() / ("kalkora-pdf-" + std::to_string(::getpid()));
     fs::create_directories(folder);
+    settings.ChooseKind(form::选择框4);
+    settings.Select(form::单选框3);
+    settings.Select(form::单选框5);
   }
   void TearDown() override { fs::remove_all(folder); }
 
+  // A set of division sheets dated 2026-12-09, written to `output`.
+  static BatchRequest Request(int sheets, const fs::path& output) {
+    BatchRequest request;
+    request.sheets = sheets;
+    request.date = {2026, 12, 9, 0, 0, 0};
+    request.outputPath = output.string();
+    return request;
+  }
+
   fs::path folder;
+  testing::MemoryControls settings;
 };
 
 TEST_F(UnoDocumentConverterTest, ASetAndItsKeyBecomeAPdfPageEachInAnOfficeOfItsOwn) {
-  testing::MemoryControls settings;
-  settings.ChooseKind(form::选择框4);
-  settings.Select(form::单选框3);
-  settings.Select(form::单选框5);
-  BatchRequest request;
-  request.sheets = 5;
+  BatchRequest request = Request(5, folder / "除法.pdf");
   request.firstCode = 482913;
   request.answers = true;
-  request.date = {2026, 12, 9, 0, 0, 0};
-  request.outputPath = (folder / "除法.pdf").string();
 
   std::optional<pid_t> office;
   std::string commandLine;
@@ -146,14 +152,7 @@ TEST_F(UnoDocumentConverterTest, AConversionThatOutlastsItsTimeLimitKillsTheOffi
 
 // The kept profile serves one converter after another, and is never shared by two at once.
 TEST_F(UnoDocumentConverterTest, TheKeptProfileServesTheNextConverterButNeverTwoAtOnce) {
-  testing::MemoryControls settings;
-  settings.ChooseKind(form::选择框4);
-  settings.Select(form::单选框3);
-  settings.Select(form::单选框5);
-  BatchRequest request;
-  request.sheets = 1;
-  request.date = {2026, 12, 9, 0, 0, 0};
-  request.outputPath = (folder / "set.docx").string();
+  const BatchRequest request = Request(1, folder / "set.docx");
   ASSERT_EQ(RunBatch(
                 settings, request, nullptr, [](int, int) { return true; }, [] { return 0; })
                 .outcome,

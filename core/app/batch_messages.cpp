@@ -34,4 +34,21 @@ UserMessage NotWrittenMessage(const std::string& path, const std::string& reason
 
 UserMessage CancelledMessage() { return Message("已取消，没有写入文件。"); }
 
+std::optional<UserMessage> ReportBatchResult(const BatchResult& result, int sheets,
+                                             Controls& controls) {
+  switch (result.outcome) {
+    case BatchOutcome::Written:
+      controls.SetPanelText(1, "已生成 " + std::to_string(sheets) + " 份题卡");
+      break;
+    case BatchOutcome::Cancelled:
+    case BatchOutcome::NoConverter:  // said in the offer that the user declined
+      break;
+    case BatchOutcome::Refused:
+    case BatchOutcome::UsageError:
+    case BatchOutcome::NotWritten:
+      return result.message;
+  }
+  return std::nullopt;
+}
+
 }  // namespace kalkora

@@ -9,7 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
+
+#include "fakes/file_bytes.hpp"
 
 extern char** environ;
 
@@ -22,13 +23,6 @@ struct Outcome {
   std::string out;
   std::string err;
 };
-
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  return contents.str();
-}
 
 class KalkoraSheetsTest : public ::testing::Test {
  protected:
@@ -67,8 +61,8 @@ class KalkoraSheetsTest : public ::testing::Test {
       run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     posix_spawn_file_actions_destroy(&actions);
-    run.out = Read(out);
-    run.err = Read(err);
+    run.out = kalkora::testing::FileBytes(out);
+    run.err = kalkora::testing::FileBytes(err);
     fs::remove(out);
     fs::remove(err);
     return run;
@@ -120,16 +114,17 @@ TEST_F(KalkoraSheetsTest, WritesTheSetAndItsKeyReplacingAnOlderFileTheSameForThe
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out, "");
-  const std::string sheets = Read(In("set.docx"));
-  const std::string key = Read(In("set-答案.docx"));
+  const std::string sheets = kalkora::testing::FileBytes(In("set.docx"));
+  const std::string key = kalkora::testing::FileBytes(In("set-答案.docx"));
   EXPECT_TRUE(sheets.starts_with("PK")) << "a zip container";
   EXPECT_TRUE(key.starts_with("PK"));
   EXPECT_EQ(FileCount(), 2u);
 
   run = Start(arguments);
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(Read(In("set.docx")), sheets) << "the same code, settings and date: the same bytes";
-  EXPECT_EQ(Read(In("set-答案.docx")), key);
+  EXPECT_EQ(kalkora::testing::FileBytes(In("set.docx")), sheets)
+      << "the same code, settings and date: the same bytes";
+  EXPECT_EQ(kalkora::testing::FileBytes(In("set-答案.docx")), key);
 }
 
 TEST_F(KalkoraSheetsTest, AnUnwritableFileExitsWithThreeAndAPdfWithoutAnOfficeWithFour) {

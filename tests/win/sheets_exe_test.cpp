@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 
 #include "core/app/batch_command.hpp"
 #include "core/app/batch_messages.hpp"
 #include "core/app/sheets_command_line.hpp"
 #include "core/base/system_clock.hpp"
+#include "fakes/file_bytes.hpp"
 #include "system/win32/utf16.hpp"
 
 namespace kalkora {
@@ -27,13 +27,6 @@ struct Outcome {
   std::string out;
   std::string err;
 };
-
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  return contents.str();
-}
 
 // One command-line argument, quoted the way CommandLineToArgvW reads it back.
 std::wstring Quoted(const std::string& argument) {
@@ -98,8 +91,8 @@ class SheetsExeTest : public ::testing::Test {
     }
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
-    outcome.out = Read(out);
-    outcome.err = Read(err);
+    outcome.out = testing::FileBytes(out);
+    outcome.err = testing::FileBytes(err);
     return outcome;
   }
   std::string In(const std::string& name) const {
@@ -166,9 +159,10 @@ TEST_F(SheetsExeTest, WritesTheSetAndItsKeyAsTheCoreDoesReplacingAnOlderFile) {
   ApplySettings(parsed.options, settings);
   ASSERT_EQ(RunBatch(settings, parsed.options.request, nullptr, {}, [] { return 0; }).outcome,
             BatchOutcome::Written);
-  EXPECT_EQ(Read(folder / fs::path(win32::ToUtf16("三年级.docx"))), Read(core / "set.docx"));
-  EXPECT_EQ(Read(folder / fs::path(win32::ToUtf16("三年级-答案.docx"))),
-            Read(core / fs::path(win32::ToUtf16("set-答案.docx"))));
+  EXPECT_EQ(testing::FileBytes(folder / fs::path(win32::ToUtf16("三年级.docx"))),
+            testing::FileBytes(core / "set.docx"));
+  EXPECT_EQ(testing::FileBytes(folder / fs::path(win32::ToUtf16("三年级-答案.docx"))),
+            testing::FileBytes(core / fs::path(win32::ToUtf16("set-答案.docx"))));
 }
 
 TEST_F(SheetsExeTest, AnUnwritableFileExitsWithThreeAndAPdfWithoutWordWithFour) {

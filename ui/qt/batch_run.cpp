@@ -91,20 +91,10 @@ void RunBatchFromWindow(QWidget& window, BatchRunParts parts) {
     if (!MayReplace(BatchFiles(choice.path, choice.answers), &window)) return;
     result = WriteWithProgress(window, parts, choice, today);
   }
-  switch (result.outcome) {
-    case BatchOutcome::Written:
-      parts.controls.SetPanelText(1, ToUtf8(QStringLiteral("已生成 %1 份题卡").arg(choice.sheets)));
-      OpenWrittenFiles(result, parts.messages);
-      break;
-    case BatchOutcome::Cancelled:
-    case BatchOutcome::NoConverter:  // said in the offer that the user declined
-      break;
-    case BatchOutcome::Refused:
-    case BatchOutcome::UsageError:
-    case BatchOutcome::NotWritten:
-      parts.messages.Show(result.message);
-      break;
+  if (const auto failure = ReportBatchResult(result, choice.sheets, parts.controls)) {
+    parts.messages.Show(*failure);
   }
+  if (result.outcome == BatchOutcome::Written) OpenWrittenFiles(result, parts.messages);
 }
 
 }  // namespace kalkora::qt

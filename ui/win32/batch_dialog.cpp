@@ -44,7 +44,8 @@ class BatchDialog {
       : instance_(instance), folder_(std::move(folder)), defaultPath_(std::move(defaultPath)) {}
 
   std::optional<BatchChoice> Ask(HWND owner, const std::string& settingsSummary) {
-    if (!Register()) return std::nullopt;
+    if (!RegisterDialogClass(instance_, kBatchDialogClass, WindowProc, IDC_ARROW))
+      return std::nullopt;
     dialog_ = CreateDialogFrame(owner, instance_, kBatchDialogClass, BatchDialogLayout(), this);
     if (!dialog_) return std::nullopt;
     const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -57,17 +58,6 @@ class BatchDialog {
   }
 
  private:
-  bool Register() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance_;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kBatchDialogClass;
-    return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
-
   void Fill(const std::string& settingsSummary) {
     SetControlText(dialog_, kBatchSettings, settingsSummary);
     SendDlgItemMessageW(dialog_, kBatchSheetsSpin, UDM_SETRANGE32, 1, kMostSheets);

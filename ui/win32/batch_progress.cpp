@@ -21,7 +21,8 @@ class ProgressWindow {
   ProgressWindow(HINSTANCE instance, bool toPdf) : instance_(instance), toPdf_(toPdf) {}
 
   BatchResult Run(HWND owner, const std::function<BatchResult(const BatchProgress&)>& write) {
-    if (!Register()) return write({});
+    if (!RegisterDialogClass(instance_, kBatchProgressClass, WindowProc, IDC_WAIT))
+      return write({});
     window_ = CreateDialogFrame(owner, instance_, kBatchProgressClass, BatchProgressLayout(), this);
     const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     if (!window_ || !CreateDialogControls(window_, instance_, BatchProgressLayout(), font)) {
@@ -60,17 +61,6 @@ class ProgressWindow {
   }
 
  private:
-  bool Register() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance_;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_WAIT);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kBatchProgressClass;
-    return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
-
   void ShowSheetsDone(int done, int total) {
     const HWND bar = GetDlgItem(window_, kBatchProgressBar);
     SendMessageW(bar, PBM_SETRANGE32, 0, total + (toPdf_ ? 1 : 0));

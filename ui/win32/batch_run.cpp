@@ -105,20 +105,10 @@ void RunBatchFromWindow(HWND window, HINSTANCE instance, BatchRunParts parts) {
     if (!MayReplace(window, BatchFiles(choice->path, choice->answers))) return;
     result = Write(window, instance, parts, *choice, today);
   }
-  switch (result.outcome) {
-    case BatchOutcome::Written:
-      parts.controls.SetPanelText(1, "已生成 " + std::to_string(choice->sheets) + " 份题卡");
-      OpenWrittenFiles(window, result, parts.messages);
-      break;
-    case BatchOutcome::Cancelled:
-    case BatchOutcome::NoConverter:  // said in the offer that the user declined
-      break;
-    case BatchOutcome::Refused:
-    case BatchOutcome::UsageError:
-    case BatchOutcome::NotWritten:
-      parts.messages.Show(result.message);
-      break;
+  if (const auto failure = ReportBatchResult(result, choice->sheets, parts.controls)) {
+    parts.messages.Show(*failure);
   }
+  if (result.outcome == BatchOutcome::Written) OpenWrittenFiles(window, result, parts.messages);
 }
 
 }  // namespace kalkora::win32

@@ -42,6 +42,18 @@ NativeControl NativeOf(DialogControlKind kind, int id) {
 
 }  // namespace
 
+bool RegisterDialogClass(HINSTANCE instance, const wchar_t* windowClass, WNDPROC procedure,
+                         const wchar_t* cursor) {
+  WNDCLASSEXW description{};
+  description.cbSize = sizeof description;
+  description.lpfnWndProc = procedure;
+  description.hInstance = instance;
+  description.hCursor = LoadCursorW(nullptr, cursor);
+  description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  description.lpszClassName = windowClass;
+  return RegisterClassExW(&description) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
 HWND CreateDialogFrame(HWND owner, HINSTANCE instance, const wchar_t* windowClass,
                        const DialogLayout& layout, void* self) {
   constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;

@@ -9,6 +9,11 @@
 
 namespace kalkora::win32 {
 
+// Registers a window class for dialog-like windows (the dialog face colour, the cursor given);
+// true when it is registered, also by an earlier call.
+bool RegisterDialogClass(HINSTANCE instance, const wchar_t* windowClass, WNDPROC procedure,
+                         const wchar_t* cursor);
+
 // A dialog-like window of the program's own window class: a fixed frame with a caption and a
 // close box around the layout's client area, centred on its owner. `self` reaches the window
 // procedure as the CREATESTRUCT's parameter. Created hidden; nullptr on failure.

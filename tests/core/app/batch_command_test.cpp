@@ -1,4 +1,5 @@
 #include "core/app/batch_command.hpp"
+#include "fakes/file_bytes.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +7,10 @@
 #include <fstream>
 #include <random>
 #include <set>
-#include <sstream>
 
 #include "core/app/batch_messages.hpp"
 #include "core/app/pending_file.hpp"
+#include "core/app/settings_controls.hpp"
 #include "core/base/form_names.hpp"
 #include "core/word/zip_reading.hpp"
 #include "fakes/fake_document_converter.hpp"
@@ -22,13 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FakeDocumentConverter;
 using testing::MemoryControls;
-
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  return contents.str();
-}
 
 std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t count = 0;
@@ -85,8 +79,8 @@ TEST_F(BatchCommandTest, WritesTheSheetsAndTheirKeyAsTwoDocumentsWithTheCodesOnT
   const std::string key = Utf8FromPath(In("口算题卡-答案.docx"));
   EXPECT_EQ(result.files, (std::vector<std::string>{request.outputPath, key}));
   EXPECT_EQ(Files(), (std::set<std::string>{"口算题卡.docx", "口算题卡-答案.docx"}));
-  const std::string sheets = DocumentXml(Read(PathFromUtf8(request.outputPath)));
-  const std::string answers = DocumentXml(Read(PathFromUtf8(key)));
+  const std::string sheets = DocumentXml(testing::FileBytes(PathFromUtf8(request.outputPath)));
+  const std::string answers = DocumentXml(testing::FileBytes(PathFromUtf8(key)));
   for (const char* code : {"卷号 999998", "卷号 999999", "卷号 100000"}) {
     EXPECT_EQ(Count(sheets, code), 1u) << code;
     EXPECT_EQ(Count(answers, code), 1u) << code;
@@ -102,7 +96,8 @@ TEST_F(BatchCommandTest, ReplacesAnExistingFileAndTakesARandomCodeWhenNoneIsGive
   const BatchResult result = Run();
   ASSERT_EQ(result.outcome, BatchOutcome::Written);
   EXPECT_EQ(randomCodes, 1);
-  EXPECT_EQ(Count(DocumentXml(Read(PathFromUtf8(request.outputPath))), "卷号 654321"), 1u);
+  EXPECT_EQ(Count(DocumentXml(testing::FileBytes(PathFromUtf8(request.outputPath))), "卷号 654321"),
+            1u);
   EXPECT_EQ(Files(), std::set<std::string>{"口算题卡.docx"}) << "no key unless asked for";
 }
 
@@ -119,7 +114,7 @@ TEST_F(BatchCommandTest, ConvertsEachDocumentThroughATemporaryDocxThatIsThenRemo
     EXPECT_EQ(PathFromUtf8(call.docxPath).extension(), ".docx");
     EXPECT_NE(DocumentXml(call.docxBytes).find("卷号 654321"), std::string::npos);
   }
-  EXPECT_EQ(Read(In("set.PDF")), "%PDF-" + converter.calls[0].docxBytes);
+  EXPECT_EQ(testing::FileBytes(In("set.PDF")), "%PDF-" + converter.calls[0].docxBytes);
 }
 
 // Whatever stops a run leaves the folder as it was: the older file untouched, nothing new,
@@ -152,7 +147,7 @@ TEST_F(BatchCommandTest, FailuresAndCancelLeaveNoFileBehind) {
     EXPECT_EQ(result.outcome, BatchOutcome::NoConverter);
     EXPECT_EQ(result.message, ConversionFailedMessage(request.outputPath));
     EXPECT_EQ(Files(), before);
-    EXPECT_EQ(Read(In("older.pdf")), "older");
+    EXPECT_EQ(testing::FileBytes(In("older.pdf")), "older");
   }
 
   fs::create_directory(In("older-答案.pdf"));  // the key cannot replace a folder
@@ -160,7 +155,7 @@ TEST_F(BatchCommandTest, FailuresAndCancelLeaveNoFileBehind) {
   result = Run(&converter);
   EXPECT_EQ(result.outcome, BatchOutcome::NotWritten);
   EXPECT_TRUE(result.files.empty());
-  EXPECT_EQ(Read(In("older.pdf")), "older");
+  EXPECT_EQ(testing::FileBytes(In("older.pdf")), "older");
   fs::remove(In("older-答案.pdf"));
 
   std::ofstream(In("plain")) << "a file, not a folder";
@@ -223,6 +218,30 @@ TEST(BatchCommand, TheKeyStandsBesideTheFileAndEachOutcomeHasItsExitCode) {
   EXPECT_EQ(BatchExitCode(BatchOutcome::UsageError), 2);
   EXPECT_EQ(BatchExitCode(BatchOutcome::NotWritten), 3);
   EXPECT_EQ(BatchExitCode(BatchOutcome::NoConverter), 4);
+}
+
+// What a window shows once a run has ended: the panel after a written set, the message after
+// a failure, nothing after a cancel or a declined offer.
+TEST(ReportBatchResult, WritesThePanelOrGivesTheFailureToShow) {
+  struct Case {
+    BatchOutcome outcome;
+    bool written;
+    bool shown;
+  };
+  const Case cases[] = {
+      {BatchOutcome::Written, true, false},      {BatchOutcome::Cancelled, false, false},
+      {BatchOutcome::NoConverter, false, false}, {BatchOutcome::Refused, false, true},
+      {BatchOutcome::UsageError, false, true},   {BatchOutcome::NotWritten, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.outcome));
+    SettingsControls controls;
+    const BatchResult result{c.outcome, CancelledMessage(), {}};
+    const std::string untouched = controls.Panel(1);
+    const std::optional<UserMessage> shown = ReportBatchResult(result, 40, controls);
+    EXPECT_EQ(controls.Panel(1), c.written ? "已生成 40 份题卡" : untouched);
+    EXPECT_EQ(shown, c.shown ? std::optional{result.message} : std::nullopt);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The PDF route with the real office: RunBatch through the UNO converter, the office of the
 // converter's own, and its time limit.
 #include "office/uno/uno_document_converter.hpp"
+#include "fakes/file_bytes.hpp"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -11,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <thread>
 
 #include "core/app/batch_command.hpp"
@@ -25,13 +25,6 @@ namespace kalkora {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  return contents.str();
-}
 
 std::string Output(const std::string& command) {
   std::string text;
@@ -61,7 +54,8 @@ uno::UnoConverterOptions Private() {
 
 // The profile folder on a running office's command line.
 std::string ProfileOf(pid_t office) {
-  const std::string commandLine = Read("/proc/" + std::to_string(office) + "/cmdline");
+  const std::string commandLine =
+      testing::FileBytes("/proc/" + std::to_string(office) + "/cmdline");
   std::smatch match;
   static const std::regex profile("-env:UserInstallation=file://([^\\s\\x00]*)");
   return std::regex_search(commandLine, match, profile) ? match[1].str() : std::string();
@@ -109,8 +103,8 @@ TEST_F(UnoDocumentConverterTest, ASetAndItsKeyBecomeAPdfPageEachInAnOfficeOfItsO
     ASSERT_EQ(result.outcome, BatchOutcome::Written) << result.message.text;
     office = converter.OfficePid();
     ASSERT_TRUE(office) << "the office serves the next conversion too";
-    commandLine = Read("/proc/" + std::to_string(*office) + "/cmdline");
-    environment = Read("/proc/" + std::to_string(*office) + "/environ");
+    commandLine = testing::FileBytes("/proc/" + std::to_string(*office) + "/cmdline");
+    environment = testing::FileBytes("/proc/" + std::to_string(*office) + "/environ");
   }
   EXPECT_TRUE(Gone(*office)) << "stopped and waited for when the converter goes";
   EXPECT_NE(commandLine.find("pipe,name=kalkora-convert-"), std::string::npos) << commandLine;
@@ -187,7 +181,8 @@ std::optional<pid_t> OfficeOf(pid_t program) {
   for (const auto& entry : fs::directory_iterator("/proc")) {
     const std::string name = entry.path().filename();
     if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    if (Read(entry.path() / "cmdline").find(pipe) != std::string::npos) return std::stoi(name);
+    if (testing::FileBytes(entry.path() / "cmdline").find(pipe) != std::string::npos)
+      return std::stoi(name);
   }
   return std::nullopt;
 }

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,6 +19,7 @@
 #include "core/base/form_names.hpp"
 #include "core/base/system_clock.hpp"
 #include "core/word/zip_reading.hpp"
+#include "fakes/file_bytes.hpp"
 #include "fakes/memory_controls.hpp"
 #include "kalkora_process.hpp"
 #include "registry_setup.hpp"
@@ -37,13 +37,6 @@ namespace fs = std::filesystem;
 
 constexpr wchar_t kOpenerClass[] = L"KalkoraTest.Document";
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  return contents.str();
-}
-
 std::vector<std::string> Lines(const fs::path& file) {
   std::vector<std::string> lines;
   std::ifstream in(file, std::ios::binary);
@@ -52,7 +45,7 @@ std::vector<std::string> Lines(const fs::path& file) {
 }
 
 std::string DocumentXml(const fs::path& docx) {
-  return testing::EntryContents(testing::ReadZip(Read(docx)), "word/document.xml");
+  return testing::EntryContents(testing::ReadZip(testing::FileBytes(docx)), "word/document.xml");
 }
 
 std::string Utf8(const fs::path& path) { return win32::ToUtf8(path.wstring()); }
@@ -212,7 +205,7 @@ TEST_F(KalkoraBatch, PdfGoesThroughWordCallByCall) {
   Generate(dialog);
   EXPECT_EQ(WaitUntilWritten(*program, 2, 2), (std::set<std::string>{Utf8(sheets), Utf8(key)}));
   EXPECT_EQ(Files(), (std::set<std::string>{"口算题卡.pdf", "口算题卡-答案.pdf"}));
-  EXPECT_TRUE(Read(sheets).starts_with("%PDF-"));
+  EXPECT_TRUE(testing::FileBytes(sheets).starts_with("%PDF-"));
 
   // Each file through its temporary .docx beside the target, the temporary names masked.
   const std::regex temporary(R"(\.kalkora-[0-9a-f]+\.(docx|pdf))");

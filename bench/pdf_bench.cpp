@@ -3,7 +3,6 @@
 // RunBatch with the converter's office already running.
 // usage: pdf_bench KALKORA_SHEETS
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 
 #include "batch_timing.hpp"
@@ -23,27 +22,14 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder);
   const std::string output = (folder / "set.pdf").string();
 
-  // The program keeps its office's profile in its cache folder: a new cache folder for each
-  // run of the first figure, the same one for the second (after the first run made it).
   int status = 0;
-  int run = 0;
-  const auto program = [&] {
+  const bench::Figures process = bench::Time(3, [&] {
     status = bench::RunProgram({argv[1], "--kind", "four-ops", "--problems", "30", "--decimals",
                                 "2", "--sheets", "40", "--answers", "--output", output});
-  };
-  const bench::Figures fresh = bench::Time(3, [&] {
-    ::setenv("XDG_CACHE_HOME", (folder / ("cache-" + std::to_string(++run))).c_str(), 1);
-    program();
   });
   std::printf(
-      "whole kalkora-sheets process (PDF, office started, new profile):  median %.0f ms "
-      "(%.0f-%.0f), exit %d\n",
-      fresh.median, fresh.fastest, fresh.slowest, status);
-  const bench::Figures kept = bench::Time(3, program);
-  std::printf(
-      "whole kalkora-sheets process (PDF, office started, kept profile): median %.0f ms "
-      "(%.0f-%.0f), exit %d\n",
-      kept.median, kept.fastest, kept.slowest, status);
+      "whole kalkora-sheets process (PDF, office started): median %.0f ms (%.0f-%.0f), exit %d\n",
+      process.median, process.fastest, process.slowest, status);
 
   SettingsControls settings;
   settings.ChooseKind(ExerciseKind::FourOpMixed);

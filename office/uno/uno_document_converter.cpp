@@ -1,9 +1,6 @@
 #include "office/uno/uno_document_converter.hpp"
 
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,7 +21,6 @@
 #include "office/uno/office_process.hpp"
 #include "office/uno/uno_text.hpp"
 #include "system/posix/libreoffice_locator.hpp"
-#include "system/posix/private_template_store.hpp"
 
 namespace kalkora::uno {
 namespace {
@@ -55,41 +51,12 @@ std::string MakePrivateFolder() {
   return pattern;
 }
 
-// Makes the kept folder if it is missing and locks it for this converter: the descriptor of
-// its lock file, which the office does not inherit; -1 when another converter holds it, or it
-// is a link or not this user's alone.
-int LockKeptFolder(const std::string& folder) {
-  std::error_code ignored;
-  std::filesystem::create_directories(folder, ignored);
-  const int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-  if (directory < 0) return -1;
-  struct stat info {};
-  int lock = -1;
-  if (::fstat(directory, &info) == 0 && info.st_uid == ::geteuid() &&
-      (::fchmod(directory, S_IRWXU) == 0)) {
-    lock =
-        ::openat(directory, "lock", O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
-    if (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
-      ::close(lock);
-      lock = -1;
-    }
-  }
-  ::close(directory);
-  return lock;
-}
-
 }  // namespace
-
-std::string KeptConverterFolder() {
-  const std::string cache = posix::DefaultTemplateFolder();
-  return cache.empty() ? std::string() : cache + "/pdf-office";
-}
 
 // The office's process and connection. The process id is read and reaped only under the
 // mutex, so that the watchdog never signals an id that has been reaped and may be reused.
 struct UnoDocumentConverter::Office {
-  std::string folder;  // of the profile, the cache and the settings
-  int keptLock = -1;   // held while `folder` is the kept one
+  std::string folder;
   std::string pipeName;
   Reference<css::frame::XDesktop2> desktop;
 
@@ -127,27 +94,6 @@ struct UnoDocumentConverter::Office {
   }
   bool StartAndConnect(const OfficeLaunch& launch, Clock::time_point deadline,
                        Reference<css::uno::XComponentContext>& context);
-  // The kept folder when it can be locked, else a new private one; empty when neither can be
-  // had.
-  void TakeFolder(const std::string& kept) {
-    keptLock = kept.empty() ? -1 : LockKeptFolder(kept);
-    folder = keptLock >= 0 ? kept : MakePrivateFolder();
-  }
-  // After the office was killed or would not start: its profile may be half written, so the
-  // next office makes a new one.
-  void ForgetProfile() {
-    std::error_code ignored;
-    if (keptLock >= 0) std::filesystem::remove_all(folder + "/profile", ignored);
-  }
-  // Removes a temporary folder; lets a kept one go for the next converter.
-  void GiveBackFolder() {
-    std::error_code ignored;
-    if (keptLock >= 0) {
-      ::close(keptLock);
-    } else if (!folder.empty()) {
-      std::filesystem::remove_all(folder, ignored);
-    }
-  }
 };
 
 namespace {
@@ -220,7 +166,10 @@ UnoDocumentConverter::UnoDocumentConverter(UnoConverterOptions options)
 
 UnoDocumentConverter::~UnoDocumentConverter() {
   StopOffice();
-  office_->GiveBackFolder();
+  if (!office_->folder.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove_all(office_->folder, ignored);
+  }
 }
 
 std::optional<pid_t> UnoDocumentConverter::OfficePid() {
@@ -255,7 +204,7 @@ bool UnoDocumentConverter::ConvertToPdf(const std::string& docxPath, const std::
   try {
     if (!office.desktop.is() || !office.Running()) {
       StopOffice();
-      if (office.folder.empty()) office.TakeFolder(options_.keptFolder);
+      if (office.folder.empty()) office.folder = MakePrivateFolder();
       if (office.folder.empty()) return false;
       std::random_device random;
       office.pipeName =
@@ -264,16 +213,17 @@ bool UnoDocumentConverter::ConvertToPdf(const std::string& docxPath, const std::
                                       ? posix::FindOfficeProgram(posix::ProcessSearchPath())
                                       : options_.officeProgram;
       if (program.empty()) return false;
-      const OfficeLaunch launch{program,
-                                office.pipeName,
-                                ToUtf8(FileUrl(office.folder + "/profile")),
-                                true,
-                                {"XDG_CACHE_HOME=" + office.folder + "/cache",
-                                 "XDG_CONFIG_HOME=" + office.folder + "/config"}};
+      // Its temporary files too: an office killed by the time limit leaves none in /tmp.
+      const OfficeLaunch launch{
+          program,
+          office.pipeName,
+          ToUtf8(FileUrl(office.folder + "/profile")),
+          true,
+          {"XDG_CACHE_HOME=" + office.folder + "/cache",
+           "XDG_CONFIG_HOME=" + office.folder + "/config", "TMPDIR=" + office.folder}};
       Reference<css::uno::XComponentContext> context;
       if (!office.StartAndConnect(launch, deadline, context)) {
         office.WaitOrKill(Clock::now());
-        office.ForgetProfile();
         return false;
       }
       office.desktop = css::frame::Desktop::create(context);
@@ -303,7 +253,6 @@ bool UnoDocumentConverter::ConvertToPdf(const std::string& docxPath, const std::
     // The office died or was killed by the watchdog: the next conversion starts another.
     office.desktop.clear();
     office.WaitOrKill(Clock::now());
-    office.ForgetProfile();
   } catch (const css::uno::Exception&) {
   }
   return false;

@@ -12,29 +12,20 @@
 
 namespace kalkora::uno {
 
-// Where the program keeps its converter's profile: pdf-office in Kalkora's cache folder.
-std::string KeptConverterFolder();
-
 struct UnoConverterOptions {
   std::string officeProgram;  // soffice to start; empty: the one on the search path
   // For one conversion, the office's start included.
   std::chrono::milliseconds timeLimit{120000};
   // For the office to end once asked to, before it is killed.
   std::chrono::milliseconds stopLimit{5000};
-  // A folder of this user's kept from one run to the next for the office's profile, so that
-  // only the first conversion waits seconds for a new profile to be made; empty: a new
-  // profile every time. A converter that finds it in use by another, or not this user's
-  // alone, takes a private folder instead.
-  std::string keptFolder = KeptConverterFolder();
 };
 
 // Converts .docx files to PDF in a headless office of its own: its own pipe, profile and
-// cache in the kept folder or a private temporary one, never the window's office on
-// "kalkora-<uid>". The office starts at the first conversion and serves the next ones; when
-// the converter goes it is asked to terminate, waited for by its process id and killed by it
-// if it has not ended within the stop limit, and a temporary folder is removed. A conversion
-// that outlasts the time limit kills the office and fails; the next one starts another, with
-// a new profile, in case the killed office left its profile half written.
+// cache in a private temporary folder, never the window's office on "kalkora-<uid>". The
+// office starts at the first conversion and serves the next ones; when the converter goes it
+// is asked to terminate, waited for by its process id and killed by it if it has not ended
+// within the stop limit, and the folder is removed. A conversion that outlasts the time limit
+// kills the office and fails; the next one starts another.
 class UnoDocumentConverter : public DocumentConverter {
  public:
   UnoDocumentConverter();

@@ -45,22 +45,6 @@ int PdfPages(const fs::path& pdf) {
 
 bool Gone(pid_t pid) { return ::kill(pid, 0) == -1 && errno == ESRCH; }
 
-// A converter whose office has a new profile in a temporary folder.
-uno::UnoConverterOptions Private() {
-  uno::UnoConverterOptions options;
-  options.keptFolder.clear();
-  return options;
-}
-
-// The profile folder on a running office's command line.
-std::string ProfileOf(pid_t office) {
-  const std::string commandLine =
-      testing::FileBytes("/proc/" + std::to_string(office) + "/cmdline");
-  std::smatch match;
-  static const std::regex profile("-env:UserInstallation=file://([^\\s\\x00]*)");
-  return std::regex_search(commandLine, match, profile) ? match[1].str() : std::string();
-}
-
 class UnoDocumentConverterTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -97,7 +81,7 @@ TEST_F(UnoDocumentConverterTest, ASetAndItsKeyBecomeAPdfPageEachInAnOfficeOfItsO
   std::string commandLine;
   std::string environment;
   {
-    uno::UnoDocumentConverter converter(Private());
+    uno::UnoDocumentConverter converter;
     const BatchResult result = RunBatch(
         settings, request, &converter, [](int, int) { return true; }, [] { return 0; });
     ASSERT_EQ(result.outcome, BatchOutcome::Written) << result.message.text;
@@ -115,6 +99,7 @@ TEST_F(UnoDocumentConverterTest, ASetAndItsKeyBecomeAPdfPageEachInAnOfficeOfItsO
   ASSERT_TRUE(std::regex_search(commandLine, match, profile)) << commandLine;
   const std::string privateFolder = match[1];
   EXPECT_NE(environment.find("XDG_CACHE_HOME=" + privateFolder + "/cache"), std::string::npos);
+  EXPECT_NE(environment.find(std::string("TMPDIR=") + privateFolder + '\0'), std::string::npos);
   EXPECT_FALSE(fs::exists(privateFolder)) << "the private folder is removed";
 
   std::vector<std::string> names;
@@ -136,43 +121,12 @@ TEST_F(UnoDocumentConverterTest, ASetAndItsKeyBecomeAPdfPageEachInAnOfficeOfItsO
 TEST_F(UnoDocumentConverterTest, AConversionThatOutlastsItsTimeLimitKillsTheOfficeAndFails) {
   std::ofstream(folder / "a.docx") << "not read: the office is killed before it answers";
   uno::UnoDocumentConverter converter(
-      {{}, std::chrono::milliseconds(300), std::chrono::seconds(5), {}});
+      {{}, std::chrono::milliseconds(300), std::chrono::seconds(5)});
   const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(converter.ConvertToPdf((folder / "a.docx").string(), (folder / "a.pdf").string()));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
   EXPECT_EQ(converter.OfficePid(), std::nullopt);
   EXPECT_FALSE(fs::exists(folder / "a.pdf"));
-}
-
-// The kept profile serves one converter after another, and is never shared by two at once.
-TEST_F(UnoDocumentConverterTest, TheKeptProfileServesTheNextConverterButNeverTwoAtOnce) {
-  const BatchRequest request = Request(1, folder / "set.docx");
-  ASSERT_EQ(RunBatch(
-                settings, request, nullptr, [](int, int) { return true; }, [] { return 0; })
-                .outcome,
-            BatchOutcome::Written);
-  const std::string docx = request.outputPath;
-  uno::UnoConverterOptions kept;
-  kept.keptFolder = (folder / "kept").string();
-
-  std::string firstProfile;
-  {
-    uno::UnoDocumentConverter first(kept);
-    ASSERT_TRUE(first.ConvertToPdf(docx, (folder / "1.pdf").string()));
-    firstProfile = ProfileOf(*first.OfficePid());
-    uno::UnoDocumentConverter meanwhile(kept);
-    ASSERT_TRUE(meanwhile.ConvertToPdf(docx, (folder / "2.pdf").string()));
-    EXPECT_EQ(ProfileOf(*meanwhile.OfficePid()).find(kept.keptFolder), std::string::npos)
-        << "a second office on the kept profile";
-  }
-  EXPECT_EQ(firstProfile, kept.keptFolder + "/profile");
-  EXPECT_TRUE(fs::is_directory(firstProfile)) << "kept after the converter went";
-  EXPECT_EQ(fs::status(kept.keptFolder).permissions() & fs::perms::all, fs::perms::owner_all);
-
-  uno::UnoDocumentConverter next(kept);
-  ASSERT_TRUE(next.ConvertToPdf(docx, (folder / "3.pdf").string()));
-  EXPECT_EQ(ProfileOf(*next.OfficePid()), firstProfile);
-  EXPECT_EQ(PdfPages(folder / "3.pdf"), 1);
 }
 
 // The office of a kalkora-sheets process, found by the pipe name the program gives it.

@@ -16,12 +16,14 @@ server=$!
 program_pid=
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-  kill "$server" 2>/dev/null
-  wait 2>/dev/null || true
+  kill "$server" 2>/dev/null || true
+  WINEPREFIX=$prefix timeout 20 wineserver -k 2>/dev/null || true
+  wait "$server" $program_pid 2>/dev/null || true
   rm -f "$displays"
 }
 trap cleanup EXIT
+# A script killed outright (a test's time-out) runs no trap: this watcher then stops the server.
+(while kill -0 $$ 2>/dev/null; do sleep 1; done; kill "$server" 2>/dev/null) >/dev/null 2>&1 &
 
 for _ in $(seq 100); do
   [ -s "$displays" ] && break

@@ -9,6 +9,8 @@ displays=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$displays" 2>/dev/null &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -f "$displays"' EXIT
+# A script killed outright (a test's time-out) runs no trap: this watcher then stops the server.
+(while kill -0 $$ 2>/dev/null; do sleep 1; done; kill "$server" 2>/dev/null) >/dev/null 2>&1 &
 
 for _ in $(seq 100); do
   [ -s "$displays" ] && break

@@ -18,6 +18,7 @@
 #include "fakes/simulated_word_processor.hpp"
 #include "office/com/com_word_processor.hpp"
 #include "office/com/message_filter.hpp"
+#include "recording_factory.hpp"
 #include "recording_word.hpp"
 #include "word_call_lines.hpp"
 
@@ -51,17 +52,10 @@ class ComWordProcessorTest : public ::testing::Test {
   }
   void TearDown() override { CoUninitialize(); }
 
-  com::ApplicationFactory Recording() {
-    return [this](com::DispatchRef& application) {
-      application = com::DispatchRef(testing::NewRecordingApplication(recorder));
-      return S_OK;
-    };
-  }
+  com::ApplicationFactory Recording() { return testing::RecordingFactory(recorder); }
 
   // The references the abandoned apartment still holds are let go once Word answers.
-  void WaitUntilAllReleased() {
-    for (int i = 0; i < 200 && recorder.Outstanding() != 0; ++i) std::this_thread::sleep_for(10ms);
-  }
+  void WaitUntilAllReleased() { testing::WaitUntilAllReleased(recorder); }
 
   Recorder recorder;
 };

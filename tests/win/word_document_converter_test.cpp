@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "office/com/word_document_converter.hpp"
+#include "recording_factory.hpp"
 #include "recording_word.hpp"
 #include "system/win32/utf16.hpp"
 
@@ -31,15 +32,8 @@ const std::string kExport = "Document.ExportAsFixedFormat(BSTR:" + kPdf + ",I4:1
 
 class WordDocumentConverterTest : public ::testing::Test {
  protected:
-  com::ApplicationFactory Recording() {
-    return [this](com::DispatchRef& application) {
-      application = com::DispatchRef(testing::NewRecordingApplication(recorder));
-      return S_OK;
-    };
-  }
-  void WaitUntilAllReleased() {
-    for (int i = 0; i < 200 && recorder.Outstanding() != 0; ++i) std::this_thread::sleep_for(10ms);
-  }
+  com::ApplicationFactory Recording() { return testing::RecordingFactory(recorder); }
+  void WaitUntilAllReleased() { testing::WaitUntilAllReleased(recorder); }
 
   testing::Recorder recorder;
 };

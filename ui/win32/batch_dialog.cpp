@@ -135,12 +135,7 @@ class BatchDialog {
   }
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      SetWindowLongPtrW(
-          window, GWLP_USERDATA,
-          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<BatchDialog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = static_cast<BatchDialog*>(DialogSelf(window, message, lParam));
     if (self && message == WM_COMMAND) {
       switch (LOWORD(wParam)) {
         case IDOK:

@@ -78,12 +78,7 @@ class ProgressWindow {
   }
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      SetWindowLongPtrW(
-          window, GWLP_USERDATA,
-          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<ProgressWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = static_cast<ProgressWindow*>(DialogSelf(window, message, lParam));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
       case kSheetDone:

@@ -54,6 +54,15 @@ bool RegisterDialogClass(HINSTANCE instance, const wchar_t* windowClass, WNDPROC
   return RegisterClassExW(&description) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+void* DialogSelf(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    SetWindowLongPtrW(
+        window, GWLP_USERDATA,
+        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+  }
+  return reinterpret_cast<void*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 HWND CreateDialogFrame(HWND owner, HINSTANCE instance, const wchar_t* windowClass,
                        const DialogLayout& layout, void* self) {
   constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;

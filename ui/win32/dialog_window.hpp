@@ -20,6 +20,10 @@ bool RegisterDialogClass(HINSTANCE instance, const wchar_t* windowClass, WNDPROC
 HWND CreateDialogFrame(HWND owner, HINSTANCE instance, const wchar_t* windowClass,
                        const DialogLayout& layout, void* self);
 
+// For the window procedure of a window made by CreateDialogFrame: the `self` it was made with,
+// kept from WM_NCCREATE on; nullptr for the messages before that.
+void* DialogSelf(HWND window, UINT message, LPARAM lParam);
+
 // Every control of the layout as a native control with its id, in the font.
 bool CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogLayout& layout, HFONT font);
 

@@ -1,5 +1,6 @@
 #include "golden/golden_sheets.hpp"
 
+#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -27,7 +28,6 @@ constexpr Range kRanges[] = {
     {"1", "100"}, {"100", "1"}, {"-20", "50"}, {"0", "2147483647"}, {"１", "５０"}};
 constexpr const char* kPlaces[] = {"off", "1", "2", "3", "5"};
 constexpr int kSizes[] = {18, 24, 30};
-constexpr std::uint32_t kFirstTick = 5000;
 constexpr LocalDateTime kDate{2026, 12, 9, 8, 30, 0};
 
 std::string_view SizeRadio(int size) {
@@ -50,7 +50,7 @@ MemoryControls Form(ExerciseKind kind, int size, const std::string& places, cons
 // What the classic sheet loop typed, and the cells it moved on after each problem.
 RecordingProblemWriter ClassicRun(Controls& controls, int size) {
   FakeClock clock;
-  clock.tick = kFirstTick;
+  clock.tick = kGoldenFirstTick;
   ProgramState state;
   GenerationContext context{controls, state};
   RecordingProblemWriter writer;
@@ -138,6 +138,18 @@ std::string ClassSetTexts() {
     }
   }
   return out.str();
+}
+
+std::vector<std::string> PinnedClassicTexts(std::string_view box, int size) {
+  std::ifstream file(std::string(KALKORA_GOLDEN_DIR) + "/classic_sheets.tsv");
+  const std::string key = std::string(box) + '\t' + std::to_string(size) + "\toff\t1\t100\t";
+  std::vector<std::string> texts;
+  for (std::string line; std::getline(file, line);) {
+    if (!line.starts_with(key)) continue;
+    const std::size_t text = line.find('\t', key.size()) + 1;
+    texts.push_back(line.substr(text, line.rfind('\t') - text));
+  }
+  return texts;
 }
 
 std::map<std::string, std::string> ClassSetDocuments() {

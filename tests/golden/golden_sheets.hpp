@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace kalkora::testing {
 
@@ -17,6 +20,11 @@ std::string ClassicSheetTexts();
 // Whole class sets with their keys: for each set its settings, then every page's heading,
 // cells and date line.
 std::string ClassSetTexts();
+
+// The golden texts of one classic sheet made from the form's defaults (range 1 to 100, no
+// decimals) but for its kind box and size, from the first clock tick the golden copies use.
+std::vector<std::string> PinnedClassicTexts(std::string_view box, int size);
+inline constexpr std::uint32_t kGoldenFirstTick = 5000;
 
 // word/document.xml of one set per size, with and without its key, by file name.
 std::map<std::string, std::string> ClassSetDocuments();

@@ -7,11 +7,11 @@
 #include "core/base/exercise_kind.hpp"
 #include "core/base/form_names.hpp"
 #include "core/generate/kind_heading.hpp"
-#include "core/generate/sheet_loop.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/simulated_word_processor.hpp"
+#include "golden/golden_sheets.hpp"
 
 namespace kalkora {
 namespace {
@@ -27,17 +27,6 @@ std::string_view SizeRadio(int size) {
 class GenerateCommandTest : public ::testing::Test {
  protected:
   void Run() { RunGenerateCommand({controls, state, clock, messages, {office, locator, store}}); }
-
-  // The texts the sheet loop produces for the current controls and the clock's next ticks.
-  std::vector<std::string> ExpectedTexts(int size, std::uint32_t firstTick) {
-    FakeClock sameClock;
-    sameClock.tick = firstTick;
-    ProgramState sameState;
-    GenerationContext context{controls, sameState};
-    RecordingProblemWriter writer;
-    RunSheetLoop(context, sameClock, size, writer);
-    return writer.texts;
-  }
 
   bool NothingTouched() const { return office.calls.empty() && store.writes.empty(); }
 
@@ -55,8 +44,9 @@ TEST_F(GenerateCommandTest, EveryKindOnEverySheetSizeFillsTheProblemCellsInReadi
     for (const ExerciseKindInfo& info : kExerciseKinds) {
       controls.ChooseKind(info.box);
       controls.Select(SizeRadio(size));
-      const std::uint32_t firstTick = clock.tick;
-      const std::vector<std::string> expected = ExpectedTexts(size, firstTick);
+      clock.tick = kGoldenFirstTick;
+      const std::vector<std::string> expected = PinnedClassicTexts(info.box, size);
+      ASSERT_EQ(expected.size(), static_cast<std::size_t>(size));
       Run();
       ASSERT_TRUE(messages.shown.empty());
       const SimDocument& document = office.documents.back();
@@ -66,16 +56,17 @@ TEST_F(GenerateCommandTest, EveryKindOnEverySheetSizeFillsTheProblemCellsInReadi
       EXPECT_EQ(document.paragraphs[1].text, "") << where;
       EXPECT_EQ(document.paragraphs[2].text, KindHeading(info.kind)) << where;
       EXPECT_EQ(document.paragraphs.back().text, "2026年12月8日") << where;
-      const int columns = ColumnsPerRow(size);
-      for (int p = 1; p <= size; ++p) {
-        const int row = 2 * ((p - 1) / columns) + 1;
-        const int column = (p - 1) % columns + 1;
-        const auto cell = document.Cell(row, column);
-        ASSERT_EQ(cell.size(), 1u);
-        EXPECT_EQ(cell[0]->text, expected.at(static_cast<std::size_t>(p - 1)))
-            << where << " p=" << p;
-        ASSERT_EQ(cell[0]->typed.size(), 1u);
-        EXPECT_EQ(cell[0]->typed[0].size, 12.0f) << where << " p=" << p;
+      const int columns = size / 6;
+      // Reading order: the problem rows 1, 3, ..., 11 from left to right.
+      auto next = expected.begin();
+      for (int row = 1; row <= 11; row += 2) {
+        for (int column = 1; column <= columns; ++column, ++next) {
+          const auto cell = document.Cell(row, column);
+          ASSERT_EQ(cell.size(), 1u);
+          EXPECT_EQ(cell[0]->text, *next) << where << " row " << row << " column " << column;
+          ASSERT_EQ(cell[0]->typed.size(), 1u);
+          EXPECT_EQ(cell[0]->typed[0].size, 12.0f) << where << " row " << row;
+        }
       }
       for (int row = 2; row <= 12; row += 2) {
         for (int column = 1; column <= columns; ++column) {

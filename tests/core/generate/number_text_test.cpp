@@ -20,13 +20,6 @@ TEST(RandomGenerator, SeededWithOneYieldsTheKnownSequence) {
   }
 }
 
-TEST(RandomGenerator, EqualSeedsGiveEqualSequences) {
-  RandomGenerator a, b;
-  a.Seed(0xFFFFFFFFu);
-  b.Seed(0xFFFFFFFFu);
-  for (int i = 0; i < 100; ++i) ASSERT_EQ(a.Next(), b.Next());
-}
-
 struct NumberCase {
   const char* text;
   double value;
@@ -98,12 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BoundCase{std::numeric_limits<double>::infinity(), 0},
                       BoundCase{-std::numeric_limits<double>::infinity(), 0},
                       BoundCase{std::numeric_limits<double>::quiet_NaN(), 0}));
-
-TEST(IntegerText, WritesPlainDecimalDigits) {
-  EXPECT_EQ(IntegerText(0), "0");
-  EXPECT_EQ(IntegerText(32767), "32767");
-  EXPECT_EQ(IntegerText(-2147483647 - 1), "-2147483648");
-}
 
 TEST(HalfDown, DropsTheRemainder) {
   EXPECT_EQ(HalfDown(0), 0);

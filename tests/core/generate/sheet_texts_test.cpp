@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <map>
 #include <regex>
-#include <sstream>
 #include <string>
-#include <tuple>
 
 #include "core/base/exercise_kind.hpp"
 #include "core/base/form_names.hpp"
@@ -55,40 +51,6 @@ std::vector<std::string> SheetTexts(const std::string& kind, int sheetSize,
   return writer.texts;
 }
 
-using SheetKey = std::tuple<std::string, int, std::string>;
-
-// The pinned texts: kind, sheet size, places ("off" or the places text), position, text.
-std::map<SheetKey, std::map<int, std::string>> PinnedTexts() {
-  std::ifstream file(KALKORA_SHEET_TEXTS);
-  std::map<SheetKey, std::map<int, std::string>> pinned;
-  std::string line;
-  while (std::getline(file, line)) {
-    std::istringstream fields(line);
-    std::string kind, size, places, position, text;
-    std::getline(fields, kind, '\t');
-    std::getline(fields, size, '\t');
-    std::getline(fields, places, '\t');
-    std::getline(fields, position, '\t');
-    std::getline(fields, text);
-    pinned[{kind, std::stoi(size), places}][std::stoi(position)] = text;
-  }
-  return pinned;
-}
-
-TEST(SheetTexts, EveryKindAndSizeGivesThePinnedTextsAtThePatternBoundaries) {
-  const auto pinned = PinnedTexts();
-  ASSERT_EQ(pinned.size(), 86u);
-  for (const auto& [key, positions] : pinned) {
-    const auto& [kind, size, places] = key;
-    const std::vector<std::string> texts = SheetTexts(kind, size, places);
-    ASSERT_EQ(texts.size(), static_cast<std::size_t>(size));
-    for (const auto& [p, text] : positions) {
-      EXPECT_EQ(texts.at(static_cast<std::size_t>(p - 1)), text)
-          << kind << ' ' << size << ' ' << places << " p=" << p;
-    }
-  }
-}
-
 // What every text of every sheet must look like, whatever the draws.
 TEST(SheetTexts, OperatorsFollowThePositionOnEverySheetSize) {
   const std::string n = R"(\d+)";
@@ -113,19 +75,6 @@ TEST(SheetTexts, OperatorsFollowThePositionOnEverySheetSize) {
       EXPECT_EQ(shape, size == 30 ? patterns4[pattern] : patterns5[pattern]) << size << " p=" << p;
     }
   }
-}
-
-TEST(SheetLoop, AdvancesAcrossTheAnswerRowAtTheEndOfEachProblemRow) {
-  for (int size : {18, 24, 30}) {
-    const int columns = ColumnsPerRow(size);
-    for (int p = 1; p <= size; ++p) {
-      const int expected = p == size ? 0 : p % columns == 0 ? columns + 1 : 1;
-      EXPECT_EQ(CellsToAdvance(p, size), expected) << size << " p=" << p;
-    }
-  }
-  EXPECT_EQ(ColumnsPerRow(18), 3);
-  EXPECT_EQ(ColumnsPerRow(24), 4);
-  EXPECT_EQ(ColumnsPerRow(30), 5);
 }
 
 TEST(SheetLoop, TwoTickedKindsUseTheFirstInTheFixedOrder) {

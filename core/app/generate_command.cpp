@@ -67,9 +67,9 @@ void ReleaseDocumentsAfterAThrow(WordAutomation& automation) noexcept {
 }  // namespace
 
 int ChosenSheetSize(Controls& controls) {
-  if (IsTicked(controls, form::单选框1)) return 18;
-  if (IsTicked(controls, form::单选框2)) return 24;
-  if (IsTicked(controls, form::单选框3)) return 30;
+  if (IsTicked(controls, form::kSize18)) return 18;
+  if (IsTicked(controls, form::kSize24)) return 24;
+  if (IsTicked(controls, form::kSize30)) return 30;
   return 0;
 }
 

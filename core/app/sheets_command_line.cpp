@@ -199,14 +199,14 @@ ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& argumen
 
 void ApplySettings(const SheetsOptions& options, SettingsControls& controls) {
   controls.ChooseKind(options.kind);
-  controls.Select(options.problems == 18   ? form::单选框1
-                  : options.problems == 24 ? form::单选框2
-                                           : form::单选框3);
-  controls.WriteText(form::编辑框1, options.from);
-  controls.WriteText(form::编辑框2, options.to);
+  controls.Select(options.problems == 18   ? form::kSize18
+                  : options.problems == 24 ? form::kSize24
+                                           : form::kSize30);
+  controls.WriteText(form::kRangeFrom, options.from);
+  controls.WriteText(form::kRangeTo, options.to);
   if (options.decimals) {
-    controls.Select(form::单选框5);
-    controls.WriteText(form::编辑框3, *options.decimals);
+    controls.Select(form::kDecimalsOn);
+    controls.WriteText(form::kDecimalPlaces, *options.decimals);
   }
 }
 

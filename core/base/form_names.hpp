@@ -37,4 +37,18 @@ inline constexpr std::string_view 超级链接框1 = "超级链接框1";
 inline constexpr std::string_view Word程序 = "Word程序";
 inline constexpr std::string_view Word文档集 = "Word文档集";
 
+// What the code means by the controls it reads and writes.
+inline constexpr std::string_view kRangeFrom = 编辑框1;
+inline constexpr std::string_view kRangeTo = 编辑框2;
+inline constexpr std::string_view kDecimalPlaces = 编辑框3;
+inline constexpr std::string_view kOfficePath = 编辑框19;  // hidden: the detected install path
+inline constexpr std::string_view kSize18 = 单选框1;
+inline constexpr std::string_view kSize24 = 单选框2;
+inline constexpr std::string_view kSize30 = 单选框3;
+inline constexpr std::string_view kDecimalsOff = 单选框4;
+inline constexpr std::string_view kDecimalsOn = 单选框5;
+inline constexpr std::string_view kGenerateButton = 超级按钮1;
+inline constexpr std::string_view kStatusBar = 状态条1;
+inline constexpr std::string_view kClockTimer = 时钟1;
+
 }  // namespace kalkora::form

@@ -18,8 +18,8 @@ std::int32_t RandomInt(RandomGenerator& random, std::int32_t min, std::int32_t m
 }
 
 std::int32_t DrawOperand(GenerationContext& context) {
-  const std::int32_t from = TruncateBound(ToNumber(context.controls.ReadText(form::编辑框1)));
-  const std::int32_t to = TruncateBound(ToNumber(context.controls.ReadText(form::编辑框2)));
+  const std::int32_t from = TruncateBound(ToNumber(context.controls.ReadText(form::kRangeFrom)));
+  const std::int32_t to = TruncateBound(ToNumber(context.controls.ReadText(form::kRangeTo)));
   return RandomInt(context.state.random, from, to);
 }
 

@@ -29,7 +29,7 @@ constexpr std::array<Places, 5> kPlaces = {{
 // afresh for every comparison. An unrecognised text leaves the suffix as it was.
 void DrawSuffix(GenerationContext& context, std::string& suffix) {
   for (const Places& places : kPlaces) {
-    if (context.controls.ReadText(form::编辑框3) == places.text) {
+    if (context.controls.ReadText(form::kDecimalPlaces) == places.text) {
       suffix = "." + IntegerText(RandomInt(context.state.random, places.lowest, places.highest));
       return;
     }
@@ -57,7 +57,7 @@ std::uint32_t PrepareProblem(GenerationContext& context, Clock& clock,
 void PrepareSeededProblem(GenerationContext& context, std::uint32_t seed) {
   ProgramState& state = context.state;
   state.random.Seed(seed);
-  if (!IsTicked(context.controls, form::单选框5)) {
+  if (!IsTicked(context.controls, form::kDecimalsOn)) {
     state.DecimalSuffix1.clear();
     state.DecimalSuffix2.clear();
     return;

@@ -13,8 +13,8 @@ char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 }  // namespace
 
 bool DetectWord(Controls& controls, OfficeLocator& locator) {
-  controls.WriteText(form::编辑框19, locator.InstallPath());
-  std::string path = controls.ReadText(form::编辑框19);
+  controls.WriteText(form::kOfficePath, locator.InstallPath());
+  std::string path = controls.ReadText(form::kOfficePath);
   std::ranges::transform(path, path.begin(), AsciiLower);
   return path.find("ffice") != std::string::npos;
 }

@@ -29,10 +29,10 @@ QString SettingsSummary(Controls& controls) {
   QString summary = QStringLiteral("%1，每份 %2 题，%3 到 %4")
                         .arg(kind ? ToQString(KindInfo(*kind).headingWord) : QString(),
                              QString::number(ChosenSheetSize(controls)),
-                             ToQString(controls.ReadText(form::编辑框1)),
-                             ToQString(controls.ReadText(form::编辑框2)));
-  if (IsTicked(controls, form::单选框5)) {
-    summary += QStringLiteral("，%1 位小数").arg(ToQString(controls.ReadText(form::编辑框3)));
+                             ToQString(controls.ReadText(form::kRangeFrom)),
+                             ToQString(controls.ReadText(form::kRangeTo)));
+  if (IsTicked(controls, form::kDecimalsOn)) {
+    summary += QStringLiteral("，%1 位小数").arg(ToQString(controls.ReadText(form::kDecimalPlaces)));
   }
   return summary;
 }

@@ -37,7 +37,7 @@ void QtControls::WriteText(std::string_view name, std::string_view text) {
 }
 
 void QtControls::SetPanelText(int index, std::string_view text) {
-  auto* bar = Find<QStatusBar>(form::状态条1);
+  auto* bar = Find<QStatusBar>(form::kStatusBar);
   auto* panel = bar ? bar->findChild<QLabel*>(PanelName(index)) : nullptr;
   if (panel) panel->setText(ToQString(text));
 }

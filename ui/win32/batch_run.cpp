@@ -27,10 +27,10 @@ std::string SettingsSummary(Controls& controls) {
   const std::optional<ExerciseKind> kind = FirstTickedKind(controls);
   std::string summary = (kind ? std::string(KindInfo(*kind).headingWord) : std::string()) +
                         "，每份 " + std::to_string(ChosenSheetSize(controls)) + " 题，" +
-                        controls.ReadText(form::编辑框1) + " 到 " +
-                        controls.ReadText(form::编辑框2);
-  if (IsTicked(controls, form::单选框5)) {
-    summary += "，" + controls.ReadText(form::编辑框3) + " 位小数";
+                        controls.ReadText(form::kRangeFrom) + " 到 " +
+                        controls.ReadText(form::kRangeTo);
+  if (IsTicked(controls, form::kDecimalsOn)) {
+    summary += "，" + controls.ReadText(form::kDecimalPlaces) + " 位小数";
   }
   return summary;
 }

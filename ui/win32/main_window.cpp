@@ -114,7 +114,7 @@ bool MainWindow::Create(HINSTANCE instance) {
   // The form keeps its client area under the menu bar: the window grows by the bar's height.
   FitAndCentre(window_, form.clientWidth, form.clientHeight);
   accelerators_ = CreateMenuAccelerators();
-  SetTimer(window_, kClockTimerId, static_cast<UINT>(FindControl(form::时钟1)->period), nullptr);
+  SetTimer(window_, kClockTimerId, static_cast<UINT>(FindControl(form::kClockTimer)->period), nullptr);
   OnWindowCreated(parts_.state, parts_.clock);
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);

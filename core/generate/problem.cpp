@@ -1,0 +1,30 @@
+#include "core/generate/problem.hpp"
+
+namespace kalkora {
+
+const char* OperatorText(Operator op) {
+  switch (op) {
+    case Operator::Plus:
+      return " + ";
+    case Operator::Minus:
+      return " - ";
+    case Operator::Times:
+      return " × ";
+    case Operator::Divide:
+      return " ÷ ";
+    case Operator::FractionBar:
+      return " / ";
+  }
+  return "";
+}
+
+std::string ProblemText(const Problem& problem) {
+  std::string text;
+  for (std::size_t i = 0; i < problem.operands.size(); ++i) {
+    if (i > 0) text += OperatorText(problem.operators.at(i - 1));
+    text += problem.operands[i];
+  }
+  return text + " =";
+}
+
+}  // namespace kalkora

@@ -133,22 +133,34 @@ void AppendAnswerSpace(std::string& xml, const SheetGeometry& sheet, bool firstA
   for (int paragraph = 0; paragraph < paragraphs; ++paragraph) xml += "<w:p/>";
 }
 
+// An answer of a key, at the top of the answer row, left-aligned in the problem's size.
+void AppendAnswer(std::string& xml, std::string_view text, std::string_view what) {
+  xml += "<w:p><w:pPr><w:jc w:val=\"left\"/></w:pPr>";
+  AppendRun(xml, text, what, kProblemRunSize);
+  xml += "</w:p>";
+}
+
 void AppendTable(std::string& xml, const SheetGeometry& sheet, const DocumentPage& page,
                  std::string_view where) {
   xml += "<w:tbl>";
   AppendTableProperties(xml, sheet);
+  const std::size_t columns = sheet.columnWidths.size();
   std::size_t nextCell = 0;
   for (std::size_t row = 0; row < geometry::kRowHeights.size(); ++row) {
-    xml += "<w:tr><w:trPr><w:trHeight w:val=\"" + Twips(geometry::kRowHeights[row]) +
+    xml += "<w:tr><w:trPr><w:trHeight w:val=\"" + Twips(ClassSetRowHeight(row)) +
            "\" w:hRule=\"atLeast\"/></w:trPr>";
     const bool problemRow = row % 2 == 0;
-    for (std::size_t column = 0; column < sheet.columnWidths.size(); ++column) {
+    for (std::size_t column = 0; column < columns; ++column) {
       OpenCell(xml, sheet.columnWidths[column]);
       if (problemRow) {
         const std::string what = std::string(where) + ", cell " + std::to_string(nextCell + 1);
         xml += "<w:p>";
         AppendRun(xml, page.cells[nextCell++], what, kProblemRunSize);
         xml += "</w:p>";
+      } else if (!page.answers.empty()) {
+        const std::size_t cell = nextCell - columns + column;
+        AppendAnswer(xml, page.answers[cell],
+                     std::string(where) + ", answer " + std::to_string(cell + 1));
       } else if (column == 0) {
         AppendAnswerSpace(xml, sheet, row == 1);
       } else {
@@ -167,21 +179,24 @@ void AppendHeadingParagraph(std::string& xml, std::string_view text, std::string
   xml += "</w:p>";
 }
 
-// A page: title, empty line, heading, table, date line. `breakBefore` starts it on a new page
-// within the section; `sectionEnd` closes the section there, when the next page's sheet size
-// differs.
+// A page: title, empty line, heading, the lines under it, table, date line. `breakBefore` starts it
+// on a new page within the section; `sectionEnd` closes the section there, when the next page's
+// sheet size differs.
 void AppendPage(std::string& xml, const DocumentPage& page, std::size_t index, bool breakBefore,
                 const SheetGeometry* sectionEnd) {
   const std::string where = "page " + std::to_string(index + 1);
-  const SheetGeometry& sheet = *FindSheetGeometry(page.sheetSize);
+  const SheetGeometry& sheet = *FindClassSetGeometry(page.sheetSize);
 
   xml += "<w:p><w:pPr><w:pStyle w:val=\"Title\"/>";
   if (breakBefore) xml += "<w:pageBreakBefore/>";
   xml += "</w:pPr>";
-  AppendRun(xml, kSheetTitle, where, kTitleRunSize);
+  AppendRun(xml, page.title, where + ", title", kTitleRunSize);
   xml += "</w:p>";
   AppendHeadingParagraph(xml, "", where);
   AppendHeadingParagraph(xml, page.heading, where + ", heading");
+  for (const std::string& line : page.underHeading) {
+    AppendHeadingParagraph(xml, line, where + ", line under the heading");
+  }
   AppendTable(xml, sheet, page, where);
 
   xml += "<w:p>";
@@ -199,13 +214,17 @@ void CheckPages(const std::vector<DocumentPage>& pages) {
   for (std::size_t index = 0; index < pages.size(); ++index) {
     const DocumentPage& page = pages[index];
     const std::string where = "page " + std::to_string(index + 1);
-    if (FindSheetGeometry(page.sheetSize) == nullptr) {
+    if (FindClassSetGeometry(page.sheetSize) == nullptr) {
       throw std::invalid_argument(where + ": the sheet size is " + std::to_string(page.sheetSize) +
                                   ", not 18, 24 or 30");
     }
     if (page.cells.size() != static_cast<std::size_t>(page.sheetSize)) {
       throw std::invalid_argument(where + ": " + std::to_string(page.cells.size()) +
                                   " cell texts for a sheet of " + std::to_string(page.sheetSize));
+    }
+    if (!page.answers.empty() && page.answers.size() != page.cells.size()) {
+      throw std::invalid_argument(where + ": " + std::to_string(page.answers.size()) +
+                                  " answers for a sheet of " + std::to_string(page.sheetSize));
     }
   }
 }
@@ -219,9 +238,9 @@ std::string DocumentXml(const std::vector<DocumentPage>& pages) {
     const bool sameAsPrevious = index > 0 && pages[index - 1].sheetSize == size;
     const bool sizeChangesNext = index + 1 < pages.size() && pages[index + 1].sheetSize != size;
     AppendPage(xml, pages[index], index, sameAsPrevious,
-               sizeChangesNext ? FindSheetGeometry(size) : nullptr);
+               sizeChangesNext ? FindClassSetGeometry(size) : nullptr);
   }
-  AppendSectionProperties(xml, *FindSheetGeometry(pages.back().sheetSize));
+  AppendSectionProperties(xml, *FindClassSetGeometry(pages.back().sheetSize));
   xml += "</w:body></w:document>";
   return xml;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <span>
 
 namespace kalkora {
@@ -24,6 +25,16 @@ inline constexpr std::array<int, 12> kRowHeights = {210, 1453, 240, 1550, 285, 1
                                                     375, 1535, 270, 1560, 300, 1245};
 inline constexpr int kAnswerRowParagraphs = 6;
 
+// Class sets are documents of their own, laid out by this table rather than typed into a
+// template. Their table keeps this far from every paper edge (1 cm), where printers may clip.
+inline constexpr int kPaperEdgeClearance = 567;
+// Their rows stand at fixed heights: at least the template's, and at least what the office
+// needs for one 12 pt problem line (15.6 pt with the templates' fonts) and for the six 10.5 pt
+// paragraphs of answer space (6 x 12.8 pt), with a little to spare, so that a row never grows
+// with its text and every painter puts each text where the office does.
+inline constexpr int kProblemRowHeight = 330;
+inline constexpr int kAnswerRowHeight = 1560;
+
 }  // namespace sheet_geometry
 
 struct SheetGeometry {
@@ -39,5 +50,13 @@ struct SheetGeometry {
 
 // The geometry of the template for 18, 24 or 30 problems; nullptr for any other size.
 const SheetGeometry* FindSheetGeometry(int sheetSize);
+
+// The geometry of a class set's page of that size: the template's, with the table moved in
+// and its columns shrunk in proportion where it came nearer than kPaperEdgeClearance to the
+// paper's edge; nullptr for any size but 18, 24 and 30.
+const SheetGeometry* FindClassSetGeometry(int sheetSize);
+
+// The height of row `row` (0 to 11) of a class set's table.
+int ClassSetRowHeight(std::size_t row);
 
 }  // namespace kalkora

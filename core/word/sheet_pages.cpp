@@ -8,15 +8,25 @@ std::string SheetDateLine(const Sheet& sheet) {
   return sheet.dateText + "    卷号 " + std::to_string(sheet.code);
 }
 
-DocumentPage WorksheetPage(const Sheet& sheet) {
-  return {sheet.size, sheet.heading, sheet.problems, SheetDateLine(sheet)};
+namespace {
+
+DocumentPage PageOf(const Sheet& sheet, std::string heading) {
+  DocumentPage page;
+  page.sheetSize = sheet.size;
+  page.heading = std::move(heading);
+  page.cells = sheet.problems;
+  page.dateLine = SheetDateLine(sheet);
+  if (!sheet.title.empty()) page.title = sheet.title;
+  return page;
 }
 
+}  // namespace
+
+DocumentPage WorksheetPage(const Sheet& sheet) { return PageOf(sheet, sheet.heading); }
+
 DocumentPage AnswerKeyPage(const Sheet& sheet) {
-  DocumentPage page{sheet.size, AnswerKeyHeading(sheet.kind), {}, SheetDateLine(sheet)};
-  for (std::size_t i = 0; i < sheet.problems.size(); ++i) {
-    page.cells.push_back(sheet.problems[i] + " " + sheet.answers.at(i));
-  }
+  DocumentPage page = PageOf(sheet, AnswerKeyHeading(sheet.kind));
+  page.answers = sheet.answers;
   return page;
 }
 

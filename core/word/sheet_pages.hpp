@@ -13,8 +13,8 @@ std::string SheetDateLine(const Sheet& sheet);
 // The sheet as pupils get it: its heading, the problems, the date line.
 DocumentPage WorksheetPage(const Sheet& sheet);
 
-// The sheet's answer key, laid out like the sheet: the key heading, and in each problem cell
-// the problem, a space and its answer.
+// The sheet's answer key, laid out like the sheet: the key heading, each problem alone in its
+// cell and its answer in the answer row under it.
 DocumentPage AnswerKeyPage(const Sheet& sheet);
 
 }  // namespace kalkora

@@ -14,7 +14,10 @@ constexpr ZipTime kStamp = {2026, 12, 9, 8, 30, 0};
 const std::string kHeading = "  加法运算题" + std::string(58, ' ') + "评分：";
 
 DocumentPage Page(int size, const std::string& tag) {
-  DocumentPage page{size, kHeading + tag, {}, "2026年12月9日    卷号 " + tag};
+  DocumentPage page;
+  page.sheetSize = size;
+  page.heading = kHeading + tag;
+  page.dateLine = "2026年12月9日    卷号 " + tag;
   for (int cell = 1; cell <= size; ++cell) {
     page.cells.push_back(tag + "-" + std::to_string(cell) + " + 5 =");
   }
@@ -87,11 +90,13 @@ struct SizeCase {
   std::vector<int> answerCellParagraphs;  // first cell of answer rows 2, 4, ... 12
 };
 
-TEST(WriteDocx, PagesHaveTheTemplateGeometryOfTheirSize) {
+// The templates' page and margins, with the table kept 1 cm from the paper's edges: the
+// 24-problem table shrunk by 44 twips, the 30-problem one moved in and shrunk by 4 %.
+TEST(WriteDocx, PagesHaveTheTemplateGeometryOfTheirSizeWithTheTableOffThePaperEdge) {
   const SizeCase cases[] = {
       {18, {3085, 3033, 3090}, 0, 1457, 1457, {6, 6, 6, 6, 6, 6}},
-      {24, {2694, 2694, 2694, 2691}, -743, 1457, 1457, {6, 6, 6, 6, 6, 6}},
-      {30, {2247, 2247, 2247, 2246, 2241}, -1026, 1474, 1531, {5, 6, 6, 6, 6, 6}},
+      {24, {2683, 2683, 2683, 2681}, -743, 1457, 1457, {6, 6, 6, 6, 6, 6}},
+      {30, {2155, 2155, 2155, 2154, 2149}, -799, 1474, 1531, {5, 6, 6, 6, 6, 6}},
   };
   for (const SizeCase& sheet : cases) {
     SCOPED_TRACE(sheet.size);
@@ -102,10 +107,15 @@ TEST(WriteDocx, PagesHaveTheTemplateGeometryOfTheirSize) {
                        "\" w:header=\"851\" w:footer=\"992\" w:gutter=\"0\"/>"),
               std::string::npos);
     EXPECT_EQ(Between(xml, "<w:tblInd w:w=\"", "\""), Numbers({sheet.indent}));
+    const int left = sheet.marginLeft + sheet.indent - 108;
+    int width = 0;
+    for (int column : sheet.widths) width += column;
+    EXPECT_GE(left, 567);
+    EXPECT_LE(left + width, 11906 - 567);
     EXPECT_EQ(Between(xml, "<w:gridCol w:w=\"", "\"/>"), Numbers(sheet.widths));
     EXPECT_EQ(Between(xml, "<w:tcW w:w=\"", "\" w:type=\"dxa\"/>"), Numbers(sheet.widths, 12));
     EXPECT_EQ(Between(xml, "<w:trHeight w:val=\"", "\" w:hRule=\"atLeast\"/>"),
-              Numbers({210, 1453, 240, 1550, 285, 1485, 375, 1535, 270, 1560, 300, 1245}));
+              Numbers({330, 1560, 330, 1560, 330, 1560, 375, 1560, 330, 1560, 330, 1560}));
     EXPECT_NE(xml.find("<w:tblLayout w:type=\"fixed\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<w:left w:w=\"108\" w:type=\"dxa\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<w:right w:w=\"108\" w:type=\"dxa\"/>"), std::string::npos);
@@ -136,6 +146,35 @@ TEST(WriteDocx, TextsComeInPageOrderWithProblemsAtTwelvePoints) {
   EXPECT_EQ(Count(xml, "<w:r><w:rPr><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr><w:t "), 48u);
   EXPECT_EQ(Count(xml, "<w:pStyle w:val=\"Title\"/>"), 2u);
   EXPECT_EQ(Count(xml, "<w:ind w:right=\"420\"/>"), 4u) << "empty line and heading";
+}
+
+TEST(WriteDocx, AKeyHasEachAnswerAloneAtTheTopOfTheAnswerRowUnderItsProblem) {
+  for (const int size : {18, 24, 30}) {
+    SCOPED_TRACE(size);
+    DocumentPage key = Page(size, "k");
+    for (int cell = 1; cell <= size; ++cell) key.answers.push_back("=" + std::to_string(cell));
+    key.title = "期末复习";
+    key.underHeading = {"班级＿＿＿＿　姓名＿＿＿＿"};
+    const std::string xml = DocumentXml({key});
+    const std::vector<std::string> rows = Between(xml, "<w:tr>", "</w:tr>");
+    ASSERT_EQ(rows.size(), 12u);
+    const std::size_t columns = static_cast<std::size_t>(size) / 6;
+    for (std::size_t row = 0; row < 12; ++row) {
+      const std::vector<std::string> cells = Between(rows[row], "</w:tcPr>", "</w:tc>");
+      ASSERT_EQ(cells.size(), columns);
+      for (std::size_t column = 0; column < columns; ++column) {
+        const std::size_t index = row / 2 * columns + column;
+        const std::string& wanted = row % 2 == 0 ? key.cells[index] : key.answers[index];
+        EXPECT_EQ(RunTexts(cells[column]), std::vector<std::string>{wanted});
+        EXPECT_EQ(Count(cells[column], "<w:p>") + Count(cells[column], "<w:p/>"), 1u);
+        EXPECT_NE(cells[column].find("<w:sz w:val=\"24\"/>"), std::string::npos);
+        EXPECT_EQ(cells[column].find("<w:jc w:val=\"left\"/>") != std::string::npos, row % 2 == 1);
+      }
+    }
+    const std::vector<std::string> texts = RunTexts(xml);
+    EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 3),
+              (std::vector<std::string>{"期末复习", key.heading, "班级＿＿＿＿　姓名＿＿＿＿"}));
+  }
 }
 
 TEST(WriteDocx, ANewSectionWhereTheSizeChangesAPageBreakWhereItDoesNot) {
@@ -212,6 +251,8 @@ TEST(WriteDocx, RefusesBadPagesNamingThePage) {
   };
   DocumentPage shortPage = Page(18, "a");
   shortPage.cells.pop_back();
+  DocumentPage shortKey = Page(18, "q");
+  shortKey.answers.assign(17, "1");
   DocumentPage longPage = Page(24, "a");
   longPage.cells.push_back("extra");
   DocumentPage badCell = Page(30, "a");
@@ -225,6 +266,7 @@ TEST(WriteDocx, RefusesBadPagesNamingThePage) {
   EXPECT_EQ(message({Page(0, "a")}), "page 1: the sheet size is 0, not 18, 24 or 30");
   EXPECT_EQ(message({shortPage}), "page 1: 17 cell texts for a sheet of 18");
   EXPECT_EQ(message({Page(18, "a"), longPage}), "page 2: 25 cell texts for a sheet of 24");
+  EXPECT_EQ(message({shortKey}), "page 1: 17 answers for a sheet of 18");
   EXPECT_EQ(message({badCell}), "page 1, cell 3 is not valid UTF-8 (byte 1)");
   EXPECT_EQ(message({Page(18, "a"), badDate}), "page 2, date line is not valid UTF-8 (byte 1)");
   EXPECT_THROW(WriteDocx({Page(18, "a")}, {1979, 1, 1, 0, 0, 0}), std::invalid_argument);

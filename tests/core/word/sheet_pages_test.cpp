@@ -24,10 +24,12 @@ TEST(SheetPages, TheWorksheetShowsTheProblemsAndTheDateWithTheCode) {
   EXPECT_EQ(page.dateLine, "2026年12月9日    卷号 482913");
 }
 
-TEST(SheetPages, TheKeyHasItsOwnHeadingAndEachProblemWithItsAnswer) {
+TEST(SheetPages, TheKeyHasItsOwnHeadingAndEachProblemAloneWithItsAnswerApart) {
   const DocumentPage key = AnswerKeyPage(TwoProblemSheet(ExerciseKind::Division));
   EXPECT_EQ(key.heading, "  除法运算题答案");
-  EXPECT_EQ(key.cells, (std::vector<std::string>{"97 ÷ 13 = 7……6", "10 / 40 = 1/4"}));
+  EXPECT_EQ(key.cells, (std::vector<std::string>{"97 ÷ 13 =", "10 / 40 ="}));
+  EXPECT_EQ(key.answers, (std::vector<std::string>{"7……6", "1/4"}));
+  EXPECT_EQ(key.title, kSheetTitle);
   EXPECT_EQ(key.dateLine, "2026年12月9日    卷号 482913");
   EXPECT_EQ(AnswerKeyPage(TwoProblemSheet(ExerciseKind::ChainAddSub)).heading,
             "  连续加减法运算题答案");

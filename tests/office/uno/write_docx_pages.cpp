@@ -1,6 +1,6 @@
 // Writes the pages read from standard input as a .docx file, for the read-back test.
 // Input, one line each: "page<TAB>size<TAB>heading<TAB>date line", then that page's
-// "cell<TAB>text" lines in reading order.
+// "cell<TAB>text" lines in reading order, and on a key its "answer<TAB>text" lines.
 // usage: write_docx_pages OUTPUT.docx < pages.tsv
 
 #include <fstream>
@@ -30,6 +30,8 @@ std::vector<kalkora::DocumentPage> ReadPages(std::istream& in) {
       pages.push_back({std::stoi(fields[1]), fields[2], {}, fields[3]});
     } else if (fields.size() == 2 && fields[0] == "cell" && !pages.empty()) {
       pages.back().cells.push_back(fields[1]);
+    } else if (fields.size() == 2 && fields[0] == "answer" && !pages.empty()) {
+      pages.back().answers.push_back(fields[1]);
     } else {
       throw std::invalid_argument("unreadable line: " + line);
     }

@@ -92,10 +92,14 @@ std::vector<Sheet> SetSheets(const SetCase& set) {
   return sheets;
 }
 
+// Each cell's text, and on a key its answer after a space.
 void WritePage(std::ostream& out, const char* what, const DocumentPage& page) {
   out << what << " heading\t" << page.heading << '\n';
-  for (std::size_t i = 0; i < page.cells.size(); ++i)
-    out << (i + 1) << '\t' << page.cells[i] << '\n';
+  for (std::size_t i = 0; i < page.cells.size(); ++i) {
+    out << (i + 1) << '\t' << page.cells[i];
+    if (!page.answers.empty()) out << ' ' << page.answers[i];
+    out << '\n';
+  }
   out << what << " date\t" << page.dateLine << '\n';
 }
 

@@ -12,33 +12,28 @@
 
 #include "cli/interruption.hpp"
 #include "cli/windows_console.hpp"
-#ifdef KALKORA_WITH_UNO
-#include "office/uno/uno_document_converter.hpp"
+#ifdef KALKORA_WITH_QT
+#include "paint/qt/offscreen_application.hpp"
+#include "paint/qt/qt_pdf_writer.hpp"
 #endif
 #ifdef _WIN32
-#include "office/com/word_document_converter.hpp"
+#include "office/com/word_pdf_writer.hpp"
 #endif
 
 namespace {
 
 using namespace kalkora;
 
-// The office that turns .docx into PDF, where this build has one, and how to stop it at once.
-struct Office {
-  std::unique_ptr<DocumentConverter> converter;
-  std::function<void()> abort = [] {};
-};
-
-Office OfficeConverter() {
-#ifdef KALKORA_WITH_UNO
-  auto converter = std::make_unique<uno::UnoDocumentConverter>();
-  uno::UnoDocumentConverter* const office = converter.get();
-  return {std::move(converter), [office] { office->Abort(); }};
+// What writes PDF in this build: Qt's painter where it has one, Word's export on Windows; null
+// where there is none.
+std::unique_ptr<PdfWriter> MakePdfWriter() {
+#ifdef KALKORA_WITH_QT
+  return std::make_unique<qt::QtPdfWriter>();
 #elif defined(_WIN32)
-  if (!com::WordIsRegistered()) return {};
-  return {std::make_unique<com::WordDocumentConverter>(com::CreateWordApplication)};
+  if (!com::WordIsRegistered()) return nullptr;
+  return std::make_unique<com::WordPdfWriter>(com::CreateWordApplication);
 #else
-  return {};
+  return nullptr;
 #endif
 }
 
@@ -51,6 +46,9 @@ int RandomCode() {
 
 int main(int argc, char** argv) {
   [[maybe_unused]] const cli::ConsoleOutput console{};
+  // Made before any other thread, so that none of them takes the signals.
+  const cli::Interruption interruption([] {});
+  const auto interrupted = [&interruption] { return interruption.Happened(); };
   SystemClock clock;
   const ParsedCommandLine parsed =
       ParseSheetsCommandLine(cli::CommandLineArguments(argc, argv), clock.Now());
@@ -71,19 +69,15 @@ int main(int argc, char** argv) {
   SettingsControls settings;
   ApplySettings(parsed.options, settings);
   cli::ProgressLine progress(std::cerr);
-  const Office office = FormatOfPath(parsed.options.request.outputPath) == DocumentFormat::Pdf
-                            ? OfficeConverter()
-                            : Office{};
-  std::unique_ptr<cli::ReportingConverter> converter;
-  if (office.converter) {
-    converter = std::make_unique<cli::ReportingConverter>(*office.converter, progress);
-  }
-  // Made before any thread of the office's runtime, so that none of them takes the signals.
-  const cli::Interruption interruption(office.abort);
-  const auto interrupted = [&interruption] { return interruption.Happened(); };
+  const bool pdfWanted = FormatOfPath(parsed.options.request.outputPath) == DocumentFormat::Pdf;
+#ifdef KALKORA_WITH_QT
+  // The painter's fonts and PDF need Qt's application object: no display, no windows.
+  const auto application = pdfWanted ? qt::MakeOffscreenApplication(argc, argv) : nullptr;
+#endif
+  const std::unique_ptr<PdfWriter> pdf = pdfWanted ? MakePdfWriter() : nullptr;
 
   const BatchResult result = RunBatch(
-      settings, parsed.options.request, converter.get(),
+      settings, parsed.options.request, pdf.get(),
       [&](int done, int total) { return !interrupted() && progress.Update(done, total); },
       RandomCode);
   progress.Finish();

@@ -7,15 +7,10 @@ ProgressLine::ProgressLine(std::ostream& out)
 
 bool ProgressLine::Update(int done, int total) {
   if (open_ || std::chrono::steady_clock::now() - start_ >= std::chrono::seconds(1)) {
-    out_ << "\rkalkora-sheets: 已生成 " << done << "/" << total << " 份题卡" << std::flush;
+    out_ << "\rkalkora-sheets: 已完成 " << done << "/" << total << " 页" << std::flush;
     open_ = true;
   }
   return true;
-}
-
-void ProgressLine::Converting() {
-  Finish();
-  out_ << "kalkora-sheets: 正在用办公软件转换为 PDF……" << std::endl;
 }
 
 void ProgressLine::Finish() {

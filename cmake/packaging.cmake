@@ -23,7 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS /usr/lib/libreoffice/program)
 # (libreoffice-writer-nogui) would make every sheet out of sight, so it does not satisfy this.
 # A desktop plug-in lets the office draw its window with the desktop's toolkit.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libreoffice-writer, qt6-qpa-plugins, fonts-wqy-zenhei | fonts-wqy-microhei")
+    "libreoffice-writer, qt6-qpa-plugins, fonts-wqy-zenhei | fonts-wqy-microhei, fonts-crosextra-carlito")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-gtk3")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -11,6 +11,7 @@
 #include "core/generate/sheet.hpp"
 #include "core/generate/validate_settings.hpp"
 #include "core/word/docx_writer.hpp"
+#include "core/word/page_layout.hpp"
 #include "core/word/sheet_pages.hpp"
 
 namespace kalkora {
@@ -43,6 +44,7 @@ std::optional<UserMessage> RequestProblem(const BatchRequest& request) {
   if (request.firstCode && !IsSheetCode(*request.firstCode)) return SheetCodeMessage();
   if (!FormatOfPath(request.outputPath)) return FileTypeMessage(request.outputPath);
   if (!IsRealDate(request.date)) return DateMessage();
+  if (!request.title.empty() && !TitleFits(request.title)) return TitleMessage(TitleLimit());
   return std::nullopt;
 }
 
@@ -51,15 +53,16 @@ BatchResult Failure(BatchOutcome outcome, UserMessage message,
   return {outcome, std::move(message), std::move(files)};
 }
 
-// Writes every document to a temporary file beside its target (through a temporary .docx and
-// the converter for a PDF), and only when all are whole renames them over their targets.
+// Writes every document to a temporary file beside its target (a PDF through the PDF writer),
+// and only when all are whole renames them over their targets. `pageDone` is told of each page
+// of a PDF as it is drawn; false from it cancels.
 BatchResult WriteDocuments(const std::vector<Document>& documents, DocumentFormat format,
-                           DocumentConverter* converter, ZipTime stamp) {
+                           PdfWriter* pdf, ZipTime stamp, const std::function<bool()>& pageDone) {
   std::vector<std::unique_ptr<PendingFile>> finished;
-  std::vector<std::unique_ptr<PendingFile>> converted;  // the .docx behind each PDF
   std::error_code error;
+  bool cancelled = false;
+  const auto countPage = [&] { return !(cancelled = !pageDone()); };
   for (const Document& document : documents) {
-    // Absolute, so that the converter (another process) finds the files wherever it runs.
     const std::filesystem::path target =
         std::filesystem::absolute(PathFromUtf8(document.path), error);
     if (error) {
@@ -68,21 +71,21 @@ BatchResult WriteDocuments(const std::vector<Document>& documents, DocumentForma
     if (std::filesystem::is_directory(target, error)) {
       return Failure(BatchOutcome::NotWritten, NotWrittenMessage(document.path, "这是一个文件夹"));
     }
-    auto docx = std::make_unique<PendingFile>(target, ".docx");
-    if (!docx->Write(WriteDocx(document.pages, stamp), error)) {
-      return Failure(BatchOutcome::NotWritten, NotWrittenMessage(document.path, error.message()));
-    }
     if (format == DocumentFormat::Docx) {
+      auto docx = std::make_unique<PendingFile>(target, ".docx");
+      if (!docx->Write(WriteDocx(document.pages, stamp), error)) {
+        return Failure(BatchOutcome::NotWritten, NotWrittenMessage(document.path, error.message()));
+      }
       finished.push_back(std::move(docx));
       continue;
     }
-    auto pdf = std::make_unique<PendingFile>(target, ".pdf");
-    if (!converter->ConvertToPdf(Utf8FromPath(docx->Path()), Utf8FromPath(pdf->Path())) ||
-        !std::filesystem::is_regular_file(pdf->Path(), error)) {
+    auto file = std::make_unique<PendingFile>(target, ".pdf");
+    const bool written = pdf->WritePdf(document.pages, Utf8FromPath(file->Path()), countPage);
+    if (cancelled) return Failure(BatchOutcome::Cancelled, CancelledMessage());
+    if (!written || !std::filesystem::is_regular_file(file->Path(), error)) {
       return Failure(BatchOutcome::NoConverter, ConversionFailedMessage(document.path));
     }
-    converted.push_back(std::move(docx));
-    finished.push_back(std::move(pdf));
+    finished.push_back(std::move(file));
   }
   std::vector<std::string> written;
   for (std::size_t i = 0; i < finished.size(); ++i) {
@@ -93,6 +96,13 @@ BatchResult WriteDocuments(const std::vector<Document>& documents, DocumentForma
     written.push_back(documents[i].path);
   }
   return {BatchOutcome::Written, {}, written};
+}
+
+// A page of the set as the request wants it: its title and the name line.
+DocumentPage Requested(DocumentPage page, const BatchRequest& request) {
+  if (!request.title.empty()) page.title = request.title;
+  if (request.nameLine) page.underHeading.push_back(kNameLine);
+  return page;
 }
 
 }  // namespace
@@ -131,7 +141,7 @@ int BatchExitCode(BatchOutcome outcome) {
   return 1;
 }
 
-BatchResult RunBatch(Controls& settings, const BatchRequest& request, DocumentConverter* converter,
+BatchResult RunBatch(Controls& settings, const BatchRequest& request, PdfWriter* pdf,
                      const std::function<bool(int done, int total)>& progress,
                      const std::function<int()>& randomCode) {
   if (const std::optional<UserMessage> refusal = ValidateSettings(settings)) {
@@ -143,7 +153,7 @@ BatchResult RunBatch(Controls& settings, const BatchRequest& request, DocumentCo
   const int size = ChosenSheetSize(settings);
   if (size == 0) return Failure(BatchOutcome::UsageError, NoSheetSizeMessage());
   const DocumentFormat format = *FormatOfPath(request.outputPath);
-  if (format == DocumentFormat::Pdf && converter == nullptr) {
+  if (format == DocumentFormat::Pdf && pdf == nullptr) {
     return Failure(BatchOutcome::NoConverter, NoConverterMessage());
   }
 
@@ -151,17 +161,22 @@ BatchResult RunBatch(Controls& settings, const BatchRequest& request, DocumentCo
     const int firstCode = request.firstCode ? *request.firstCode : randomCode();
     Document sheets{request.outputPath, {}};
     Document key{AnswerKeyPath(request.outputPath), {}};
+    const int total = request.sheets * (request.answers ? 2 : 1);
+    int done = 0;
+    // A .docx's pages count as they are made; a PDF's as they are drawn, which takes longer.
+    const auto pageDone = [&] { return !progress || progress(++done, total); };
+    const bool countMade = format == DocumentFormat::Docx;
     for (int i = 0; i < request.sheets; ++i) {
       const Sheet sheet = MakeSheet(settings, size, SheetCode(firstCode, i), request.date);
-      sheets.pages.push_back(WorksheetPage(sheet));
-      if (request.answers) key.pages.push_back(AnswerKeyPage(sheet));
-      if (progress && !progress(i + 1, request.sheets)) {
-        return Failure(BatchOutcome::Cancelled, CancelledMessage());
-      }
+      sheets.pages.push_back(Requested(WorksheetPage(sheet), request));
+      if (request.answers) key.pages.push_back(Requested(AnswerKeyPage(sheet), request));
+      const bool goOn = countMade ? pageDone() && (!request.answers || pageDone())
+                                  : !progress || progress(0, total);
+      if (!goOn) return Failure(BatchOutcome::Cancelled, CancelledMessage());
     }
     std::vector<Document> documents{std::move(sheets)};
     if (request.answers) documents.push_back(std::move(key));
-    return WriteDocuments(documents, format, converter, StampOf(request.date));
+    return WriteDocuments(documents, format, pdf, StampOf(request.date), pageDone);
   } catch (const std::exception& error) {
     return Failure(BatchOutcome::NotWritten, NotWrittenMessage(request.outputPath, error.what()));
   }

@@ -7,8 +7,8 @@
 
 #include "core/base/clock.hpp"
 #include "core/base/controls.hpp"
-#include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
+#include "core/word/pdf_writer.hpp"
 
 namespace kalkora {
 
@@ -20,6 +20,8 @@ struct BatchRequest {
   bool answers = false;          // also write the key beside the file
   LocalDateTime date;            // for the date line
   std::string outputPath;        // UTF-8; .docx or .pdf decides the format
+  std::string title{};           // the pages' title; empty: kSheetTitle
+  bool nameLine = false;         // the name line under the heading of the sheets and keys
 };
 
 enum class BatchOutcome { Written, Refused, UsageError, NotWritten, NoConverter, Cancelled };
@@ -36,13 +38,13 @@ std::optional<DocumentFormat> FormatOfPath(const std::string& outputPath);
 // Writes a class set: `request.sheets` sheets from the form's settings (the window's controls,
 // or the command line's in-memory ones), validated with ValidateSettings first (Refused
 // carries the refusal's message), into one file, and with `answers` their key beside it.
-// Each file is written to a temporary file in the target folder and renamed over the target,
-// so an existing file is replaced only by a whole new one; whatever fails or is cancelled
-// leaves no partial or temporary file. A PDF is converted from a temporary .docx, which is
-// removed. progress(done, total) is called after each sheet; returning false cancels.
-// randomCode gives the first code when the request has none (100000-999999).
-// converter: null when none is available (NoConverter for a PDF).
-BatchResult RunBatch(Controls& settings, const BatchRequest& request, DocumentConverter* converter,
+// Each file is written to a temporary file in the target folder and renamed over the target
+// only once every file is whole, so an existing file is replaced only by a whole new one;
+// whatever fails or is cancelled leaves no partial or temporary file. progress(done, total)
+// counts the pages of all files (a .docx's as they are made, a PDF's as they are drawn);
+// returning false cancels. randomCode gives the first code when the request has none
+// (100000-999999). pdf: null when there is no way to write PDF (NoConverter for a PDF).
+BatchResult RunBatch(Controls& settings, const BatchRequest& request, PdfWriter* pdf,
                      const std::function<bool(int done, int total)>& progress,
                      const std::function<int()>& randomCode);
 
@@ -50,7 +52,7 @@ BatchResult RunBatch(Controls& settings, const BatchRequest& request, DocumentCo
 std::string AnswerKeyPath(const std::string& outputPath);
 
 // The command line's exit status for an outcome: 0 written, 2 refused or usage error,
-// 3 not written, 4 no converter (a cancelled run has no command-line status; 1).
+// 3 not written, 4 no way to write PDF (a cancelled run has no command-line status; 1).
 int BatchExitCode(BatchOutcome outcome);
 
 }  // namespace kalkora

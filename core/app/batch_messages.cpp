@@ -19,13 +19,17 @@ UserMessage DateMessage() { return Message("日期不对，须是 YYYY-MM-DD 形
 
 UserMessage NoSheetSizeMessage() { return Message("没有选择题数（18题、24题或30题）。"); }
 
+UserMessage TitleMessage(int limit) {
+  return Message("标题太长，一行放不下：最多 " + std::to_string(limit) + " 个汉字（或 " +
+                 std::to_string(2 * limit) + " 个字母、数字），也不能是空的。");
+}
+
 UserMessage NoConverterMessage() {
-  return Message(
-      "没有可以把文档转换为 PDF 的办公软件，没有写入文件。请改为生成 Word 文档（.docx）。");
+  return Message("没有可以写出 PDF 的程序，没有写入文件。请改为生成 Word 文档（.docx）。");
 }
 
 UserMessage ConversionFailedMessage(const std::string& path) {
-  return Message("办公软件没能把文档转换为 PDF，没有写入文件：" + path);
+  return Message("没能写出 PDF，没有写入文件：" + path);
 }
 
 UserMessage NotWrittenMessage(const std::string& path, const std::string& reason) {
@@ -40,9 +44,9 @@ std::optional<UserMessage> ReportBatchResult(const BatchResult& result, int shee
     case BatchOutcome::Written:
       controls.SetPanelText(1, "已生成 " + std::to_string(sheets) + " 份题卡");
       break;
-    case BatchOutcome::Cancelled:
     case BatchOutcome::NoConverter:  // said in the offer that the user declined
       break;
+    case BatchOutcome::Cancelled:
     case BatchOutcome::Refused:
     case BatchOutcome::UsageError:
     case BatchOutcome::NotWritten:

@@ -17,14 +17,15 @@ UserMessage SheetCodeMessage();
 UserMessage FileTypeMessage(const std::string& path);
 UserMessage DateMessage();
 UserMessage NoSheetSizeMessage();
+UserMessage TitleMessage(int limit);
 UserMessage NoConverterMessage();
 UserMessage ConversionFailedMessage(const std::string& path);
 UserMessage NotWrittenMessage(const std::string& path, const std::string& reason);
 UserMessage CancelledMessage();
 
 // What a window says when a class-set run has ended: "已生成 N 份题卡" in panel 1 when the set
-// was written; the message to show when it failed; nothing after a cancel or a declined offer
-// of the .docx. (No MessageBox parameter: windows.h renames that name in the Win32 edge.)
+// was written; the message to show when it failed or was cancelled; nothing after a declined
+// offer of the .docx. (No MessageBox parameter: windows.h renames that name in the Win32 edge.)
 std::optional<UserMessage> ReportBatchResult(const BatchResult& result, int sheets,
                                              Controls& controls);
 

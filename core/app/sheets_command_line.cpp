@@ -8,6 +8,7 @@
 
 #include "core/base/form_names.hpp"
 #include "core/generate/sheet.hpp"
+#include "core/word/page_layout.hpp"
 
 namespace kalkora {
 namespace {
@@ -74,8 +75,8 @@ std::optional<std::string> Invalid(std::string_view option, std::string_view rul
   return std::string(option) + " " + std::string(rule) + "：" + value;
 }
 
-const std::array<std::pair<std::string_view, ValueReader>, 9>& ValueOptions() {
-  static const std::array<std::pair<std::string_view, ValueReader>, 9>
+const std::array<std::pair<std::string_view, ValueReader>, 10>& ValueOptions() {
+  static const std::array<std::pair<std::string_view, ValueReader>, 10>
       options =
           {
               {
@@ -140,6 +141,12 @@ const std::array<std::pair<std::string_view, ValueReader>, 9>& ValueOptions() {
                      o.request.date = *day;
                      return std::nullopt;
                    }},
+                  {"--title",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     if (v.empty()) return Invalid("--title", "不能是空的", v);
+                     o.request.title = v;
+                     return std::nullopt;
+                   }},
                   {"--output",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
                      if (!FormatOfPath(v))
@@ -176,11 +183,12 @@ ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& argumen
     std::optional<std::string> value;
     if (equals != std::string::npos) value = argument.substr(equals + 1);
 
-    if (name == "--help" || name == "--version" || name == "--answers") {
+    if (name == "--help" || name == "--version" || name == "--answers" || name == "--name-line") {
       if (value) return UsageError("选项 " + name + " 不带值");
       if (name == "--help") return {CommandLineAction::Help, {}, {}};
       if (name == "--version") return {CommandLineAction::Version, {}, {}};
-      parsed.options.request.answers = true;
+      (name == "--answers" ? parsed.options.request.answers : parsed.options.request.nameLine) =
+          true;
       continue;
     }
     const ValueReader* reader = FindValueOption(name);
@@ -230,11 +238,16 @@ std::string SheetsHelp() {
          "  --code 卷号         第一份的卷号，100000 到 999999，后面每份加 1（默认随机）\n"
          "  --answers           同时生成答案，存在文件旁边，文件名后加“-答案”\n"
          "  --date 日期         日期行的日期，YYYY-MM-DD（默认今天）\n"
-         "  --output 文件       .docx 直接写出，.pdf 由办公软件转换；已有的文件被替换\n"
+         "  --title 标题        题卡和答案的标题，代替“数学作业练习”；一行须放得下，最多 " +
+         std::to_string(TitleLimit()) +
+         " 个汉字\n"
+         "                      （两个字母或数字算一个汉字）\n"
+         "  --name-line         在标题行下面印“班级＿＿＿＿　姓名＿＿＿＿”\n"
+         "  --output 文件       .docx 或 .pdf，都直接写出，不用办公软件；已有的文件被替换\n"
          "  --help，--version\n"
          "\n"
          "退出码：0 已写出；2 设置被拒绝或用法错误；3 无法写出文件；\n"
-         "4 要 PDF 而没有办公软件能转换。\n"
+         "4 要 PDF 而这个版本没有写 PDF 的办法。\n"
          "\n"
          "例：kalkora-sheets --kind 减法 --problems 30 --sheets 40 --answers --output 三年级.pdf\n";
 }

@@ -64,7 +64,6 @@ constexpr std::string_view kStyles =
 
 // Run sizes in half points.
 constexpr int kTitleRunSize = 48;
-constexpr int kProblemRunSize = 24;
 
 // A 0.5 pt single line, in eighths of a point.
 constexpr std::string_view kBorder =
@@ -100,7 +99,7 @@ void AppendTableProperties(std::string& xml, const SheetGeometry& sheet) {
   for (int column : sheet.columnWidths) width += column;
   // Without a compatibility mode Word and LibreOffice measure the indent to the first cell's
   // text, a cell margin to the right of its left border.
-  const int indent = sheet.tableLeftEdge + geometry::kCellMargin;
+  const int indent = sheet.tableLeftEdge + geometry::kClassSetCellMargin;
   xml += "<w:tblPr><w:tblW w:w=\"" + Twips(width) + "\" w:type=\"dxa\"/>";
   xml += "<w:tblInd w:w=\"" + Twips(indent) + "\" w:type=\"dxa\"/><w:tblBorders>";
   for (std::string_view side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
@@ -110,9 +109,9 @@ void AppendTableProperties(std::string& xml, const SheetGeometry& sheet) {
   }
   xml += "</w:tblBorders><w:tblLayout w:type=\"fixed\"/><w:tblCellMar>";
   xml += "<w:top w:w=\"0\" w:type=\"dxa\"/>";
-  xml += "<w:left w:w=\"" + Twips(geometry::kCellMargin) + "\" w:type=\"dxa\"/>";
+  xml += "<w:left w:w=\"" + Twips(geometry::kClassSetCellMargin) + "\" w:type=\"dxa\"/>";
   xml += "<w:bottom w:w=\"0\" w:type=\"dxa\"/>";
-  xml += "<w:right w:w=\"" + Twips(geometry::kCellMargin) + "\" w:type=\"dxa\"/>";
+  xml += "<w:right w:w=\"" + Twips(geometry::kClassSetCellMargin) + "\" w:type=\"dxa\"/>";
   xml += "</w:tblCellMar></w:tblPr><w:tblGrid>";
   for (int column : sheet.columnWidths) xml += "<w:gridCol w:w=\"" + Twips(column) + "\"/>";
   xml += "</w:tblGrid>";
@@ -134,9 +133,9 @@ void AppendAnswerSpace(std::string& xml, const SheetGeometry& sheet, bool firstA
 }
 
 // An answer of a key, at the top of the answer row, left-aligned in the problem's size.
-void AppendAnswer(std::string& xml, std::string_view text, std::string_view what) {
+void AppendAnswer(std::string& xml, std::string_view text, std::string_view what, int halfPoints) {
   xml += "<w:p><w:pPr><w:jc w:val=\"left\"/></w:pPr>";
-  AppendRun(xml, text, what, kProblemRunSize);
+  AppendRun(xml, text, what, halfPoints);
   xml += "</w:p>";
 }
 
@@ -145,6 +144,7 @@ void AppendTable(std::string& xml, const SheetGeometry& sheet, const DocumentPag
   xml += "<w:tbl>";
   AppendTableProperties(xml, sheet);
   const std::size_t columns = sheet.columnWidths.size();
+  const int cellSize = ClassSetCellHalfPoints(page.sheetSize);
   std::size_t nextCell = 0;
   for (std::size_t row = 0; row < geometry::kRowHeights.size(); ++row) {
     xml += "<w:tr><w:trPr><w:trHeight w:val=\"" + Twips(ClassSetRowHeight(row)) +
@@ -155,12 +155,12 @@ void AppendTable(std::string& xml, const SheetGeometry& sheet, const DocumentPag
       if (problemRow) {
         const std::string what = std::string(where) + ", cell " + std::to_string(nextCell + 1);
         xml += "<w:p>";
-        AppendRun(xml, page.cells[nextCell++], what, kProblemRunSize);
+        AppendRun(xml, page.cells[nextCell++], what, cellSize);
         xml += "</w:p>";
       } else if (!page.answers.empty()) {
         const std::size_t cell = nextCell - columns + column;
         AppendAnswer(xml, page.answers[cell],
-                     std::string(where) + ", answer " + std::to_string(cell + 1));
+                     std::string(where) + ", answer " + std::to_string(cell + 1), cellSize);
       } else if (column == 0) {
         AppendAnswerSpace(xml, sheet, row == 1);
       } else {

@@ -24,7 +24,6 @@ constexpr int kProblemLine = 312;  // 12 pt, in a cell
 constexpr int kBorderToText = 4;   // from a row's top rule to its text's line
 constexpr double kTitlePoints = 24;
 constexpr double kTextPoints = 10.5;
-constexpr double kCellPoints = 12;
 
 constexpr std::string_view kScoreField = "评分：";
 // The score field's left edge from the paper's edge: where the heading's run of spaces puts it,
@@ -91,13 +90,14 @@ int AddTable(PageLayout& layout, const SheetGeometry& sheet, const DocumentPage&
       const std::size_t first = problemRow ? next : next - columns;
       int x = left;
       for (std::size_t column = 0; column < columns; ++column) {
-        const int room = sheet.columnWidths[column] - 2 * geometry::kCellMargin;
-        layout.texts.push_back({texts[first + column],
-                                {x + geometry::kCellMargin, y + kBorderToText, room, kProblemLine},
-                                TextAlign::Left,
-                                kCellPoints,
-                                false,
-                                problemRow ? TextRole::Problem : TextRole::Answer});
+        const int room = sheet.columnWidths[column] - 2 * geometry::kClassSetCellMargin;
+        layout.texts.push_back(
+            {texts[first + column],
+             {x + geometry::kClassSetCellMargin, y + kBorderToText, room, kProblemLine},
+             TextAlign::Left,
+             ClassSetCellHalfPoints(page.sheetSize) / 2.0,
+             false,
+             problemRow ? TextRole::Problem : TextRole::Answer});
         x += sheet.columnWidths[column];
       }
     }

@@ -79,4 +79,17 @@ int ClassSetRowHeight(std::size_t row) {
   return std::max(geometry::kRowHeights.at(row), least);
 }
 
+int ClassSetCellHalfPoints(int sheetSize) {
+  switch (sheetSize) {
+    case 18:
+      return 24;
+    case 24:
+      return 22;
+    case 30:
+      return 20;
+    default:
+      return 0;
+  }
+}
+
 }  // namespace kalkora

@@ -33,6 +33,9 @@ inline constexpr int kPaperEdgeClearance = 567;
 // paragraphs of answer space (6 x 12.8 pt), with a little to spare, so that a row never grows
 // with its text and every painter puts each text where the office does.
 inline constexpr int kProblemRowHeight = 330;
+// Their cells keep a narrower margin left and right than the templates' kCellMargin, for
+// room: "50.18280 × 100.21690 =" must stand on one line in a 30-problem column.
+inline constexpr int kClassSetCellMargin = 72;
 inline constexpr int kAnswerRowHeight = 1560;
 
 }  // namespace sheet_geometry
@@ -58,5 +61,11 @@ const SheetGeometry* FindClassSetGeometry(int sheetSize);
 
 // The height of row `row` (0 to 11) of a class set's table.
 int ClassSetRowHeight(std::size_t row);
+
+// The size of a class set's problems and answers, in half points: the cell writer's 12 pt on
+// the 18-problem sheet, and smaller where the narrower columns would not hold the longest
+// problems on one line at 12 pt (the four-number chains of 1-100, "50 + 100 + 100 + 89 ="):
+// 11 pt for 24 problems, 10 pt for 30 (where five decimals are longest). 0 for any other size.
+int ClassSetCellHalfPoints(int sheetSize);
 
 }  // namespace kalkora

@@ -7,6 +7,9 @@
 
 namespace kalkora {
 
+// The line under the heading where pupils write their class and name.
+inline constexpr char kNameLine[] = "班级＿＿＿＿　姓名＿＿＿＿";
+
 // The line below the table: the date text, four spaces, "卷号 " and the sheet's code.
 std::string SheetDateLine(const Sheet& sheet);
 

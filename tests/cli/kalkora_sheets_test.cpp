@@ -1,15 +1,19 @@
 // The built kalkora-sheets run as a process: exit codes, what it prints, the files it writes.
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 
+#include "core/word/zip_reading.hpp"
 #include "fakes/file_bytes.hpp"
 
 extern char** environ;
@@ -127,16 +131,120 @@ TEST_F(KalkoraSheetsTest, WritesTheSetAndItsKeyReplacingAnOlderFileTheSameForThe
   EXPECT_EQ(kalkora::testing::FileBytes(In("set-答案.docx")), key);
 }
 
-TEST_F(KalkoraSheetsTest, AnUnwritableFileExitsWithThreeAndAPdfWithoutAnOfficeWithFour) {
-  Outcome run = Start({"--output", In("missing/a.docx")});
+TEST_F(KalkoraSheetsTest, AnUnwritableFileExitsWithThree) {
+  const Outcome run = Start({"--output", In("missing/a.docx")});
   EXPECT_EQ(run.exitCode, 3);
   EXPECT_TRUE(run.err.starts_with("kalkora-sheets: 无法写入文件：" + In("missing/a.docx")))
       << run.err;
+  EXPECT_EQ(FileCount(), 0u);
+}
 
-  run = Start({"--answers", "--output", In("a.pdf")}, "/nonexistent");
-  EXPECT_EQ(run.exitCode, 4);
-  EXPECT_NE(run.err.find("没能把文档转换为 PDF"), std::string::npos) << run.err;
-  EXPECT_EQ(FileCount(), 0u) << "no PDF, no temporary .docx";
+// What a poppler tool prints for the file; nothing when it cannot run.
+std::string Poppler(const std::string& command) {
+  std::string output;
+  if (FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+      output.append(buffer, got);
+    }
+    ::pclose(pipe);
+  }
+  return output;
+}
+
+// The words of a text, split at spaces, the ideographic space (U+3000) included.
+std::vector<std::string> Words(std::string text) {
+  for (std::size_t at; (at = text.find("\u3000")) != std::string::npos;) text.replace(at, 3, " ");
+  std::istringstream stream(text);
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
+}
+
+// The words of each page of a .docx, in document order: a page starts at its title.
+std::vector<std::vector<std::string>> DocxPageWords(const std::string& bytes) {
+  const std::string xml =
+      kalkora::testing::EntryContents(kalkora::testing::ReadZip(bytes), "word/document.xml");
+  std::vector<std::vector<std::string>> pages;
+  const std::string run = "<w:t xml:space=\"preserve\">";
+  std::size_t title = xml.find("<w:pStyle w:val=\"Title\"/>");
+  while (title != std::string::npos) {
+    const std::size_t next = xml.find("<w:pStyle w:val=\"Title\"/>", title + 1);
+    std::string text;
+    for (std::size_t at = xml.find(run, title); at < next; at = xml.find(run, at)) {
+      at += run.size();
+      text += xml.substr(at, xml.find("</w:t>", at) - at) + ' ';
+    }
+    pages.push_back(Words(text));
+    title = next;
+  }
+  return pages;
+}
+
+// With no office anywhere on the search path, the PDF is drawn directly: a page per sheet and
+// per key page, A4, the face embedded, and on every page the words of the .docx made from the
+// same code, in the same order, read back as text.
+TEST_F(KalkoraSheetsTest, APdfNeedsNoOfficeAndShowsTheTextsOfTheDocxOnItsPages) {
+  if (Poppler("pdftotext -v").empty() && Poppler("command -v pdftotext").empty()) {
+    GTEST_SKIP() << "no poppler-utils";
+  }
+  for (const char* size : {"18", "24", "30"}) {
+    SCOPED_TRACE(size);
+    std::vector<std::string> arguments{"--kind",     "除法",    "--problems", size,
+                                       "--decimals", "3",       "--sheets",   "3",
+                                       "--answers",  "--code",  "999999",     "--date",
+                                       "2026-12-09", "--title", "期末复习 A", "--name-line"};
+    std::vector<std::string> docx = arguments;
+    docx.insert(docx.end(), {"--output", In("set.docx")});
+    arguments.insert(arguments.end(), {"--output", In("set.pdf")});
+    ASSERT_EQ(Start(docx).exitCode, 0);
+    const Outcome run = Start(arguments, "/nonexistent");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "") << "nothing of Qt's own reaches the user";
+    for (const char* stem : {"set", "set-答案"}) {
+      SCOPED_TRACE(stem);
+      const std::string pdf = In((std::string(stem) + ".pdf").c_str());
+      const std::string info = Poppler("pdfinfo '" + pdf + "'");
+      EXPECT_NE(info.find("Pages:           3\n"), std::string::npos) << info;
+      EXPECT_NE(info.find("Page size:       595.276 x 841.89 pts (A4)"), std::string::npos) << info;
+      const std::vector<std::string> fonts = Words(Poppler("pdffonts '" + pdf + "'"));
+      ASSERT_GE(fonts.size(), 16u);
+      EXPECT_EQ(fonts[14], "WenQuanYiZenHei");
+      EXPECT_EQ(fonts[18], "yes") << "embedded";
+      EXPECT_LT(kalkora::testing::FileBytes(pdf).size(), 100000u) << "a subset of the face";
+      const auto pages =
+          DocxPageWords(kalkora::testing::FileBytes(In((std::string(stem) + ".docx").c_str())));
+      ASSERT_EQ(pages.size(), 3u);
+      for (std::size_t page = 0; page < pages.size(); ++page) {
+        const std::string number = std::to_string(page + 1);
+        EXPECT_EQ(
+            Words(Poppler("pdftotext -layout -f " + number + " -l " + number + " '" + pdf + "' -")),
+            pages[page])
+            << "page " << number;
+      }
+    }
+  }
+  EXPECT_EQ(FileCount(), 4u) << "no temporary file left";
+}
+
+TEST_F(KalkoraSheetsTest, ACancelledPdfLeavesNoFile) {
+  // SIGINT as soon as the program runs: it ends through its own clean-up.
+  std::vector<std::string> arguments{
+      KALKORA_SHEETS_PROGRAM, "--sheets", "500", "--answers", "--output", In("big.pdf")};
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ), 0);
+  ::usleep(150000);
+  ::kill(pid, SIGINT);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+    GTEST_SKIP() << "the set was written before the signal came";
+  }
+  EXPECT_EQ(WEXITSTATUS(status), 130);
+  EXPECT_EQ(FileCount(), 0u);
 }
 
 TEST_F(KalkoraSheetsTest, HelpAndVersionGoToStandardOutput) {

@@ -33,26 +33,25 @@ SettingsControls CopyOfSettings(Controls& form) {
   return copy;
 }
 
-void ShowStep(QProgressDialog& progress, int done, int total, bool pdf) {
+// The pages counted so far; cancelling stays possible to the last page, and nothing is
+// written when it is used.
+void ShowStep(QProgressDialog& progress, int done, int total) {
   if (progress.wasCanceled()) return;
+  progress.setMaximum(total);
   progress.setValue(done);
-  if (done < total) return;
-  // Writing the files (converting them, for a PDF) is the last step; it cannot be cancelled.
-  progress.setLabelText(pdf ? QStringLiteral("正在转换为 PDF…") : QStringLiteral("正在写入文件…"));
-  progress.setCancelButton(nullptr);
-  if (pdf) progress.show();  // the office takes seconds
+  progress.setLabelText(QStringLiteral("正在生成题卡：第 %1 页，共 %2 页…").arg(done).arg(total));
 }
 
 }  // namespace
 
 BatchResult WriteInBackground(QWidget& window, Controls& form, const BatchRequest& request,
-                              DocumentConverter* converter,
-                              const std::function<int()>& randomCode) {
+                              PdfWriter* converter, const std::function<int()>& randomCode) {
   SettingsControls settings = CopyOfSettings(form);
-  const bool pdf = FormatOfPath(request.outputPath) == DocumentFormat::Pdf;
-  // Each sheet is a step, and writing the files the last one.
+  // Each page is a step: the sheets', then the key's.
   QProgressDialog progress(QStringLiteral("正在生成题卡…"), QStringLiteral("取消"), 0,
-                           request.sheets + 1, &window);
+                           request.sheets * (request.answers ? 2 : 1), &window);
+  progress.setAutoReset(false);
+  progress.setAutoClose(false);
   progress.setWindowTitle(QString::fromUtf8(kBatchCaption));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
@@ -67,7 +66,7 @@ BatchResult WriteInBackground(QWidget& window, Controls& form, const BatchReques
   BatchResult result;
   const auto onProgress = [&](int done, int total) {
     QMetaObject::invokeMethod(
-        &receiver, [&progress, done, total, pdf] { ShowStep(progress, done, total, pdf); },
+        &receiver, [&progress, done, total] { ShowStep(progress, done, total); },
         Qt::QueuedConnection);
     return !cancelled;
   };

@@ -5,7 +5,7 @@
 
 #include "core/app/batch_command.hpp"
 #include "core/base/controls.hpp"
-#include "core/base/document_converter.hpp"
+#include "core/word/pdf_writer.hpp"
 
 namespace kalkora::qt {
 
@@ -15,6 +15,6 @@ namespace kalkora::qt {
 // made; then it says that the files are being written or converted. User input that comes
 // before the dialog shows waits until the set is done.
 BatchResult WriteInBackground(QWidget& window, Controls& form, const BatchRequest& request,
-                              DocumentConverter* converter, const std::function<int()>& randomCode);
+                              PdfWriter* converter, const std::function<int()>& randomCode);
 
 }  // namespace kalkora::qt

@@ -4,8 +4,8 @@
 
 #include "core/base/clock.hpp"
 #include "core/base/controls.hpp"
-#include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
+#include "core/word/pdf_writer.hpp"
 
 namespace kalkora::qt {
 
@@ -13,7 +13,7 @@ struct BatchRunParts {
   Controls& controls;
   Clock& clock;
   MessageBox& messages;
-  DocumentConverter* converter;  // null: no PDF
+  PdfWriter* converter;  // null: no PDF
 };
 
 // 批量生成…: refuses the form's settings with the generate button's message, or asks for the

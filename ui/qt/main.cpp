@@ -3,13 +3,13 @@
 
 #include "core/base/system_clock.hpp"
 #include "core/generate/program_state.hpp"
+#include "paint/qt/qt_pdf_writer.hpp"
 #include "ui/qt/main_window.hpp"
 #include "ui/qt/qt_message_box.hpp"
 #include "ui/qt/start_up.hpp"
 
 #if KALKORA_WITH_UNO
 #include "core/word/bounded_automation.hpp"
-#include "office/uno/uno_document_converter.hpp"
 #include "office/uno/uno_word_processor.hpp"
 #include "system/posix/libreoffice_locator.hpp"
 #include "system/posix/private_template_store.hpp"
@@ -36,15 +36,14 @@ int main(int argc, char* argv[]) {
   posix::PrivateTemplateStore store;
   const OfficeParts office{automation, locator, store};
   const std::optional<UserMessage> officeUnavailable;
-  // Class sets become PDF in an office of the converter's own, never the window's.
-  uno::UnoDocumentConverter pdfConverter;
-  DocumentConverter* converter = &pdfConverter;
 #else
   qt::UnavailableOffice unavailable;
   const OfficeParts office = unavailable.Parts();
   const std::optional<UserMessage> officeUnavailable = qt::UnavailableOffice::Reason();
-  DocumentConverter* converter = nullptr;
 #endif
+  // Class sets are drawn into PDF by the page painter: no office needed.
+  qt::QtPdfWriter pdfWriter;
+  PdfWriter* converter = &pdfWriter;
 
   const std::unique_ptr<qt::MainWindow> window =
       qt::MainWindow::Create({state, clock, messages, office, officeUnavailable, converter});

@@ -7,9 +7,9 @@
 #include "core/app/generate_command.hpp"
 #include "core/app/run_gate.hpp"
 #include "core/base/clock.hpp"
-#include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
+#include "core/word/pdf_writer.hpp"
 #include "ui/qt/qt_controls.hpp"
 
 namespace kalkora::qt {
@@ -23,7 +23,7 @@ struct WindowParts {
   // Set when this build can drive no word processor: the button shows it instead of a run.
   std::optional<UserMessage> officeUnavailable = std::nullopt;
   // Turns class sets into PDF; null when this build has no office for it.
-  DocumentConverter* converter = nullptr;
+  PdfWriter* converter = nullptr;
 };
 
 // Kalkora's one window: a menu bar above the form's client area, which is made by walking the

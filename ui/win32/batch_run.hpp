@@ -4,8 +4,8 @@
 
 #include "core/base/clock.hpp"
 #include "core/base/controls.hpp"
-#include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
+#include "core/word/pdf_writer.hpp"
 
 namespace kalkora::win32 {
 
@@ -15,7 +15,7 @@ struct BatchRunParts {
   Controls& controls;
   Clock& clock;
   MessageBox& messages;
-  DocumentConverter* converter;
+  PdfWriter* converter;
 };
 
 // 批量生成…: refuses the form's settings as the generate button does, asks for the class set in

@@ -15,7 +15,7 @@
 #include "core/word/bounded_automation.hpp"
 #include "office/com/com_word_processor.hpp"
 #include "office/com/message_filter.hpp"
-#include "office/com/word_document_converter.hpp"
+#include "office/com/word_pdf_writer.hpp"
 #include "resources/template_bytes.hpp"
 #include "system/win32/local_app_data_template_store.hpp"
 #include "system/win32/registry_office_locator.hpp"
@@ -74,8 +74,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       {kalkora::TemplateBytes, kalkora::TemplateFileName});
 
   kalkora::win32::MainWindow window({state, clock, messages, {automation, locator, store}});
-  kalkora::com::WordDocumentConverter converter(kalkora::com::CreateWordApplication,
-                                                kOfficeCallLimit);
+  kalkora::com::WordPdfWriter converter(kalkora::com::CreateWordApplication, kOfficeCallLimit);
   if (kalkora::com::WordIsRegistered()) window.UseConverter(&converter);
   if (!window.Create(instance)) {
     const kalkora::UserMessage& failure = kalkora::kWindowNotCreated;

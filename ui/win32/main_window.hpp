@@ -5,9 +5,9 @@
 #include "core/app/generate_command.hpp"
 #include "core/app/run_gate.hpp"
 #include "core/base/clock.hpp"
-#include "core/base/document_converter.hpp"
 #include "core/base/message_box.hpp"
 #include "core/generate/program_state.hpp"
+#include "core/word/pdf_writer.hpp"
 #include "ui/win32/win32_controls.hpp"
 
 namespace kalkora::win32 {
@@ -33,7 +33,7 @@ class MainWindow {
   bool Create(HINSTANCE instance);
   HWND hwnd() const { return window_; }
   // What turns a class set into a PDF; null (the default) when nothing can.
-  void UseConverter(DocumentConverter* converter) { converter_ = converter; }
+  void UseConverter(PdfWriter* converter) { converter_ = converter; }
   // The menu's keyboard shortcuts, for the message loop.
   HACCEL accelerators() const { return accelerators_; }
   Win32Controls& controls() { return controls_; }
@@ -57,7 +57,7 @@ class MainWindow {
   HBITMAP banner_ = nullptr;
   HWND hyperlink_ = nullptr;
   HACCEL accelerators_ = nullptr;
-  DocumentConverter* converter_ = nullptr;
+  PdfWriter* converter_ = nullptr;
 };
 
 }  // namespace kalkora::win32

@@ -13,7 +13,7 @@
 #include "core/app/settings_controls.hpp"
 #include "core/base/form_names.hpp"
 #include "core/word/zip_reading.hpp"
-#include "fakes/fake_document_converter.hpp"
+#include "fakes/fake_pdf_writer.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
 
@@ -21,7 +21,7 @@ namespace kalkora {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FakeDocumentConverter;
+using testing::FakePdfWriter;
 using testing::MemoryControls;
 
 std::size_t Count(const std::string& text, const std::string& part) {
@@ -47,8 +47,7 @@ class BatchCommandTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder); }
 
-  BatchResult Run(DocumentConverter* converter = nullptr,
-                  std::function<bool(int, int)> progress = {}) {
+  BatchResult Run(PdfWriter* converter = nullptr, std::function<bool(int, int)> progress = {}) {
     return RunBatch(settings, request, converter, progress, [this] {
       ++randomCodes;
       return 654321;
@@ -101,20 +100,40 @@ TEST_F(BatchCommandTest, ReplacesAnExistingFileAndTakesARandomCodeWhenNoneIsGive
   EXPECT_EQ(Files(), std::set<std::string>{"口算题卡.docx"}) << "no key unless asked for";
 }
 
-TEST_F(BatchCommandTest, ConvertsEachDocumentThroughATemporaryDocxThatIsThenRemoved) {
+TEST_F(BatchCommandTest, WritesEachPdfThroughAFileBesideItsTargetCountingItsPages) {
   request.answers = true;
+  request.sheets = 2;
+  request.title = "期末复习";
+  request.nameLine = true;
   request.outputPath = Utf8FromPath(In("set.PDF"));
-  FakeDocumentConverter converter;
-  const BatchResult result = Run(&converter);
+  FakePdfWriter writer;
+  std::vector<int> counted;
+  const BatchResult result = Run(&writer, [&](int done, int total) {
+    EXPECT_EQ(total, 4);
+    counted.push_back(done);
+    return true;
+  });
   ASSERT_EQ(result.outcome, BatchOutcome::Written) << result.message.text;
   EXPECT_EQ(Files(), (std::set<std::string>{"set.PDF", "set-答案.PDF"}));
-  ASSERT_EQ(converter.calls.size(), 2u);
-  for (const auto& call : converter.calls) {
-    EXPECT_EQ(PathFromUtf8(call.docxPath).parent_path(), folder);
-    EXPECT_EQ(PathFromUtf8(call.docxPath).extension(), ".docx");
-    EXPECT_NE(DocumentXml(call.docxBytes).find("卷号 654321"), std::string::npos);
+  EXPECT_EQ(counted, (std::vector<int>{0, 0, 1, 2, 3, 4})) << "made, then drawn";
+  ASSERT_EQ(writer.calls.size(), 2u);
+  for (const auto& call : writer.calls) {
+    EXPECT_EQ(PathFromUtf8(call.pdfPath).parent_path(), folder);
+    EXPECT_EQ(PathFromUtf8(call.pdfPath).extension(), ".pdf");
+    ASSERT_EQ(call.pages.size(), 2u);
+    for (const DocumentPage& page : call.pages) {
+      EXPECT_EQ(page.title, "期末复习");
+      EXPECT_EQ(page.underHeading, std::vector<std::string>{"班级＿＿＿＿　姓名＿＿＿＿"});
+    }
   }
-  EXPECT_EQ(testing::FileBytes(In("set.PDF")), "%PDF-" + converter.calls[0].docxBytes);
+  EXPECT_TRUE(writer.calls[0].pages[0].answers.empty());
+  EXPECT_EQ(writer.calls[1].pages[0].cells, writer.calls[0].pages[0].cells);
+  EXPECT_EQ(writer.calls[1].pages[0].answers.size(), 18u);
+  EXPECT_EQ(writer.calls[0].pages[1].dateLine, "2026年12月9日    卷号 654322");
+  std::string firstCells;
+  for (const std::string& cell : writer.calls[0].pages[0].cells) firstCells += cell + '\t';
+  EXPECT_EQ(testing::FileBytes(In("set.PDF")).substr(0, 5 + firstCells.size()),
+            "%PDF-" + firstCells);
 }
 
 // Whatever stops a run leaves the folder as it was: the older file untouched, nothing new,
@@ -128,20 +147,29 @@ TEST_F(BatchCommandTest, FailuresAndCancelLeaveNoFileBehind) {
   int calls = 0;
   BatchResult result = Run(nullptr, [&](int done, int total) {
     EXPECT_EQ(done, ++calls);
-    EXPECT_EQ(total, 5);
+    EXPECT_EQ(total, 10);
     return done < 2;
   });
   EXPECT_EQ(result.outcome, BatchOutcome::Cancelled);
+  EXPECT_EQ(result.message, CancelledMessage());
   EXPECT_EQ(calls, 2);
+  EXPECT_EQ(Files(), before);
+
+  // A PDF cancelled at its very last page: neither file is written.
+  request.outputPath = Utf8FromPath(In("new.pdf"));
+  FakePdfWriter lastPage;
+  result = Run(&lastPage, [](int done, int total) { return done < total; });
+  EXPECT_EQ(result.outcome, BatchOutcome::Cancelled);
+  EXPECT_EQ(lastPage.calls.size(), 2u);
   EXPECT_EQ(Files(), before);
 
   request.outputPath = Utf8FromPath(In("older.pdf"));
   result = Run(nullptr);
   EXPECT_EQ(result.outcome, BatchOutcome::NoConverter);
   EXPECT_EQ(result.message, NoConverterMessage());
-  for (auto behaviour : {FakeDocumentConverter::Behaviour::Fail,
-                         FakeDocumentConverter::Behaviour::FailLeavingAPartialFile}) {
-    FakeDocumentConverter converter;
+  for (auto behaviour :
+       {FakePdfWriter::Behaviour::Fail, FakePdfWriter::Behaviour::FailLeavingAPartialFile}) {
+    FakePdfWriter converter;
     converter.behaviour = behaviour;
     result = Run(&converter);
     EXPECT_EQ(result.outcome, BatchOutcome::NoConverter);
@@ -151,7 +179,7 @@ TEST_F(BatchCommandTest, FailuresAndCancelLeaveNoFileBehind) {
   }
 
   fs::create_directory(In("older-答案.pdf"));  // the key cannot replace a folder
-  FakeDocumentConverter converter;
+  FakePdfWriter converter;
   result = Run(&converter);
   EXPECT_EQ(result.outcome, BatchOutcome::NotWritten);
   EXPECT_TRUE(result.files.empty());
@@ -199,6 +227,13 @@ TEST_F(BatchCommandTest, RefusedSettingsAndUnusableRequestsWriteNothing) {
     EXPECT_EQ(result.outcome, BatchOutcome::UsageError) << c.file;
     EXPECT_EQ(result.message, c.message);
   }
+  request.sheets = 1;
+  request.date = {2026, 12, 9};
+  request.title = "一二三四五六七八九十一二三四五六七八九";  // 19, one too many
+  result = Run();
+  EXPECT_EQ(result.outcome, BatchOutcome::UsageError);
+  EXPECT_EQ(result.message, TitleMessage(18));
+  EXPECT_NE(result.message.text.find("18"), std::string::npos);
   settings.ClearGroup(form::单选框1);
   request = {};
   request.date = {2026, 12, 9};
@@ -221,7 +256,7 @@ TEST(BatchCommand, TheKeyStandsBesideTheFileAndEachOutcomeHasItsExitCode) {
 }
 
 // What a window shows once a run has ended: the panel after a written set, the message after
-// a failure, nothing after a cancel or a declined offer.
+// a failure or a cancel (that nothing was written), nothing after a declined offer.
 TEST(ReportBatchResult, WritesThePanelOrGivesTheFailureToShow) {
   struct Case {
     BatchOutcome outcome;
@@ -229,7 +264,7 @@ TEST(ReportBatchResult, WritesThePanelOrGivesTheFailureToShow) {
     bool shown;
   };
   const Case cases[] = {
-      {BatchOutcome::Written, true, false},      {BatchOutcome::Cancelled, false, false},
+      {BatchOutcome::Written, true, false},      {BatchOutcome::Cancelled, false, true},
       {BatchOutcome::NoConverter, false, false}, {BatchOutcome::Refused, false, true},
       {BatchOutcome::UsageError, false, true},   {BatchOutcome::NotWritten, false, true},
   };

@@ -53,7 +53,10 @@ TEST(SheetsCommandLine, ReadsEveryOptionInBothForms) {
       {{"--sheets=1"}, [](auto& o) { return o.request.sheets == 1; }},
       {{"--code", "100000"}, [](auto& o) { return o.request.firstCode == 100000; }},
       {{"--code=999999"}, [](auto& o) { return o.request.firstCode == 999999; }},
-      {{"--answers"}, [](auto& o) { return o.request.answers; }},
+      {{"--answers"}, [](auto& o) { return o.request.answers && !o.request.nameLine; }},
+      {{"--name-line"}, [](auto& o) { return o.request.nameLine && !o.request.answers; }},
+      {{"--title", "期末复习"}, [](auto& o) { return o.request.title == "期末复习"; }},
+      {{"--title=a b"}, [](auto& o) { return o.request.title == "a b"; }},
       {{"--date", "2024-02-29"},
        [](auto& o) {
          const LocalDateTime& d = o.request.date;
@@ -87,6 +90,8 @@ TEST(SheetsCommandLine, UsageErrorsGiveOneLineReasons) {
       {{"-o", "a.docx"}, "多余的参数：-o"},
       {{"a.docx"}, "多余的参数：a.docx"},
       {{"--answers=yes"}, "选项 --answers 不带值"},
+      {{"--name-line=1"}, "选项 --name-line 不带值"},
+      {{"--title="}, "--title 不能是空的："},
       {{"--kind", "subtract"}, "--kind 须是 "},
       {{"--problems", "20"}, "--problems 须是 18、24 或 30：20"},
       {{"--decimals", "22"}, "--decimals 须是一个字符：数字或“-”：22"},

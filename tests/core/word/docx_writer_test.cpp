@@ -94,9 +94,9 @@ struct SizeCase {
 // 24-problem table shrunk by 44 twips, the 30-problem one moved in and shrunk by 4 %.
 TEST(WriteDocx, PagesHaveTheTemplateGeometryOfTheirSizeWithTheTableOffThePaperEdge) {
   const SizeCase cases[] = {
-      {18, {3085, 3033, 3090}, 0, 1457, 1457, {6, 6, 6, 6, 6, 6}},
-      {24, {2683, 2683, 2683, 2681}, -743, 1457, 1457, {6, 6, 6, 6, 6, 6}},
-      {30, {2155, 2155, 2155, 2154, 2149}, -799, 1474, 1531, {5, 6, 6, 6, 6, 6}},
+      {18, {3085, 3033, 3090}, -36, 1457, 1457, {6, 6, 6, 6, 6, 6}},
+      {24, {2683, 2683, 2683, 2681}, -779, 1457, 1457, {6, 6, 6, 6, 6, 6}},
+      {30, {2155, 2155, 2155, 2154, 2149}, -835, 1474, 1531, {5, 6, 6, 6, 6, 6}},
   };
   for (const SizeCase& sheet : cases) {
     SCOPED_TRACE(sheet.size);
@@ -107,7 +107,7 @@ TEST(WriteDocx, PagesHaveTheTemplateGeometryOfTheirSizeWithTheTableOffThePaperEd
                        "\" w:header=\"851\" w:footer=\"992\" w:gutter=\"0\"/>"),
               std::string::npos);
     EXPECT_EQ(Between(xml, "<w:tblInd w:w=\"", "\""), Numbers({sheet.indent}));
-    const int left = sheet.marginLeft + sheet.indent - 108;
+    const int left = sheet.marginLeft + sheet.indent - 72;
     int width = 0;
     for (int column : sheet.widths) width += column;
     EXPECT_GE(left, 567);
@@ -117,8 +117,8 @@ TEST(WriteDocx, PagesHaveTheTemplateGeometryOfTheirSizeWithTheTableOffThePaperEd
     EXPECT_EQ(Between(xml, "<w:trHeight w:val=\"", "\" w:hRule=\"atLeast\"/>"),
               Numbers({330, 1560, 330, 1560, 330, 1560, 375, 1560, 330, 1560, 330, 1560}));
     EXPECT_NE(xml.find("<w:tblLayout w:type=\"fixed\"/>"), std::string::npos);
-    EXPECT_NE(xml.find("<w:left w:w=\"108\" w:type=\"dxa\"/>"), std::string::npos);
-    EXPECT_NE(xml.find("<w:right w:w=\"108\" w:type=\"dxa\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:left w:w=\"72\" w:type=\"dxa\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:right w:w=\"72\" w:type=\"dxa\"/>"), std::string::npos);
 
     // The answer space: the first cell of each answer row, rows 2, 4, ... 12.
     const std::vector<std::string> rows = Between(xml, "<w:tr>", "</w:tr>");
@@ -132,7 +132,8 @@ TEST(WriteDocx, PagesHaveTheTemplateGeometryOfTheirSizeWithTheTableOffThePaperEd
   }
 }
 
-TEST(WriteDocx, TextsComeInPageOrderWithProblemsAtTwelvePoints) {
+// Problems at 12 pt on 18-problem pages, at 10 pt in the narrower 30-problem columns.
+TEST(WriteDocx, TextsComeInPageOrderWithProblemsAtTheirSizesPoints) {
   const std::vector<DocumentPage> pages = {Page(18, "a"), Page(30, "b")};
   const std::string xml = DocumentXml(pages);
   std::vector<std::string> expected;
@@ -143,7 +144,8 @@ TEST(WriteDocx, TextsComeInPageOrderWithProblemsAtTwelvePoints) {
     expected.push_back(page.dateLine);
   }
   EXPECT_EQ(RunTexts(xml), expected);
-  EXPECT_EQ(Count(xml, "<w:r><w:rPr><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr><w:t "), 48u);
+  EXPECT_EQ(Count(xml, "<w:r><w:rPr><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr><w:t "), 18u);
+  EXPECT_EQ(Count(xml, "<w:r><w:rPr><w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/></w:rPr><w:t "), 30u);
   EXPECT_EQ(Count(xml, "<w:pStyle w:val=\"Title\"/>"), 2u);
   EXPECT_EQ(Count(xml, "<w:ind w:right=\"420\"/>"), 4u) << "empty line and heading";
 }
@@ -167,7 +169,8 @@ TEST(WriteDocx, AKeyHasEachAnswerAloneAtTheTopOfTheAnswerRowUnderItsProblem) {
         const std::string& wanted = row % 2 == 0 ? key.cells[index] : key.answers[index];
         EXPECT_EQ(RunTexts(cells[column]), std::vector<std::string>{wanted});
         EXPECT_EQ(Count(cells[column], "<w:p>") + Count(cells[column], "<w:p/>"), 1u);
-        EXPECT_NE(cells[column].find("<w:sz w:val=\"24\"/>"), std::string::npos);
+        const std::string halfPoints = size == 18 ? "24" : size == 24 ? "22" : "20";
+        EXPECT_NE(cells[column].find("<w:sz w:val=\"" + halfPoints + "\"/>"), std::string::npos);
         EXPECT_EQ(cells[column].find("<w:jc w:val=\"left\"/>") != std::string::npos, row % 2 == 1);
       }
     }

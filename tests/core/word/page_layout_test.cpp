@@ -97,10 +97,10 @@ TEST(PageLayout, EachTextStandsInItsCellAndTheGridBordersTheCells) {
           const PageText& text = *texts[i];
           EXPECT_EQ(text.text, (role == TextRole::Answer ? "a" : "p") + std::to_string(i));
           EXPECT_EQ(text.align, TextAlign::Left);
-          EXPECT_EQ(text.points, 12);
+          EXPECT_EQ(text.points, table.size == 18 ? 12 : table.size == 24 ? 11 : 10);
           EXPECT_FALSE(text.bold);
-          EXPECT_EQ(text.box.x, columnLefts[column] + 108) << i;
-          EXPECT_EQ(text.box.x + text.box.width, columnLefts[column + 1] - 108) << i;
+          EXPECT_EQ(text.box.x, columnLefts[column] + 72) << i;
+          EXPECT_EQ(text.box.x + text.box.width, columnLefts[column + 1] - 72) << i;
           EXPECT_GT(text.box.y, rowTops[row]) << i;
           EXPECT_LE(text.box.y + text.box.height, rowTops[row + 1]) << i;
         }

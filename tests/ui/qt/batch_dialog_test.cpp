@@ -10,7 +10,7 @@
 
 #include "core/app/batch_messages.hpp"
 #include "core/base/form_names.hpp"
-#include "fakes/fake_document_converter.hpp"
+#include "fakes/fake_pdf_writer.hpp"
 #include "modal_answers.hpp"
 #include "ui/qt/batch_dialog.hpp"
 #include "ui/qt/batch_file.hpp"
@@ -191,18 +191,18 @@ TEST_F(BatchDialogTest, AnEmptyFileOrACodeOutOfRangeKeepsTheDialogOpen) {
   }
 }
 
-// With an office, the sheets and their key are converted to PDF. Without one, or when it
-// fails, no file is left and the Word document, which needs no office, is offered instead.
+// With a PDF writer, the sheets and their key are written as PDF. Without one, or when it
+// fails, no file is left and the Word document is offered instead.
 TEST_F(BatchDialogTest, APdfComesFromTheOfficeOrIsOfferedAsAWordDocument) {
   struct Case {
     const char* what;
-    std::optional<FakeDocumentConverter::Behaviour> office;  // none: no office at all
+    std::optional<FakePdfWriter::Behaviour> office;          // none: no office at all
     std::optional<QMessageBox::StandardButton> offerAnswer;  // none: no offer expected
     QStringList written;
   };
-  using Behaviour = FakeDocumentConverter::Behaviour;
+  using Behaviour = FakePdfWriter::Behaviour;
   const std::vector<Case> cases = {
-      {"converts", Behaviour::Convert, std::nullopt, {"三班-答案.pdf", "三班.pdf"}},
+      {"writes", Behaviour::Write, std::nullopt, {"三班-答案.pdf", "三班.pdf"}},
       {"fails, the offer declined", Behaviour::Fail, QMessageBox::No, {}},
       {"no office, the offer taken",
        std::nullopt,
@@ -213,7 +213,7 @@ TEST_F(BatchDialogTest, APdfComesFromTheOfficeOrIsOfferedAsAWordDocument) {
     SCOPED_TRACE(c.what);
     for (const QString& name : FilesInFolder()) QFile::remove(InFolder(name));
     opened.opened.clear();
-    FakeDocumentConverter office;
+    FakePdfWriter office;
     if (c.office) office.behaviour = *c.office;
     window = qt::MainWindow::Create({state,
                                      clock,

@@ -1,0 +1,7 @@
+#include "core/word/pdf_writer.hpp"
+
+namespace kalkora {
+
+PdfWriter::~PdfWriter() = default;
+
+}  // namespace kalkora

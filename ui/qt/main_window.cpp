@@ -142,7 +142,8 @@ void MainWindow::GenerateBatch() {
   // One run at a time, a set as a sheet: the window stays live while a set is written, and a
   // close request meanwhile waits for the set to end.
   if (!runs_.BeginRun()) return;
-  RunBatchFromWindow(*this, {controls_, parts_.clock, parts_.messages, parts_.converter});
+  QtClassSetWindow window(*this, parts_.messages);
+  RunClassSet({controls_, parts_.clock, window, parts_.converter});
   if (runs_.EndRun()) close();
 }
 

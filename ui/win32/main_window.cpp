@@ -114,7 +114,8 @@ bool MainWindow::Create(HINSTANCE instance) {
   // The form keeps its client area under the menu bar: the window grows by the bar's height.
   FitAndCentre(window_, form.clientWidth, form.clientHeight);
   accelerators_ = CreateMenuAccelerators();
-  SetTimer(window_, kClockTimerId, static_cast<UINT>(FindControl(form::kClockTimer)->period), nullptr);
+  SetTimer(window_, kClockTimerId, static_cast<UINT>(FindControl(form::kClockTimer)->period),
+           nullptr);
   OnWindowCreated(parts_.state, parts_.clock);
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
@@ -299,9 +300,7 @@ bool MainWindow::OnMenuCommand(int id) {
       Generate();
       return true;
     case kMenuBatch:
-      RunBatchFromWindow(window_,
-                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
-                         {controls_, parts_.clock, parts_.messages, converter_});
+      GenerateBatch();
       return true;
     case kMenuQuit:
       PostMessageW(window_, WM_CLOSE, 0, 0);
@@ -320,6 +319,16 @@ void MainWindow::Generate() {
   HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
   SetCursor(previous);
+  if (runs_.EndRun()) PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+// A class set is a run like a sheet: one at a time, and a close request meanwhile waits for it.
+void MainWindow::GenerateBatch() {
+  if (!runs_.BeginRun()) return;
+  Win32ClassSetWindow window(
+      window_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
+      parts_.messages);
+  RunClassSet({controls_, parts_.clock, window, converter_});
   if (runs_.EndRun()) PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 

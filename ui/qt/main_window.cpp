@@ -3,12 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -20,6 +18,7 @@
 #include "ui/qt/about_box.hpp"
 #include "ui/qt/batch_run.hpp"
 #include "ui/qt/form_widgets.hpp"
+#include "ui/qt/help_page.hpp"
 #include "ui/qt/main_menu.hpp"
 #include "ui/qt/qt_text.hpp"
 
@@ -86,7 +85,7 @@ void MainWindow::BindHandlers() {
         break;
       case Handler::OpenHyperlink:
         connect(findChild<QLabel*>(name), &QLabel::linkActivated, this,
-                [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); });
+                [this] { OpenHelpPage(parts_.messages); });
         break;
       case Handler::None:
         break;

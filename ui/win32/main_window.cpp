@@ -1,7 +1,6 @@
 #include "ui/win32/main_window.hpp"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "core/app/clock_text.hpp"
 #include "core/app/form_table.hpp"
@@ -15,6 +14,7 @@
 #include "ui/win32/control_ids.hpp"
 #include "ui/win32/filtered_edit.hpp"
 #include "ui/win32/generate_button.hpp"
+#include "ui/win32/help_page.hpp"
 #include "ui/win32/menu.hpp"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/window_placement.hpp"
@@ -287,8 +287,7 @@ void MainWindow::OnCommand(int id, int notification) {
     } else if (item.handler == Handler::Generate && notification == BN_CLICKED) {
       Generate();
     } else if (item.handler == Handler::OpenHyperlink && notification == STN_CLICKED) {
-      ShellExecuteW(window_, L"open", ToUtf16(MainForm().hyperlinkAddress).c_str(), nullptr,
-                    nullptr, SW_SHOWNORMAL);
+      OpenHelpPage(window_, parts_.messages);
     }
     return;
   }

@@ -9,8 +9,7 @@
 
 #include "batch_timing.hpp"
 #include "core/app/batch_command.hpp"
-#include "core/app/settings_controls.hpp"
-#include "core/base/form_names.hpp"
+#include "core/generate/sheet_settings.hpp"
 #include "paint/qt/offscreen_application.hpp"
 #include "paint/qt/qt_pdf_writer.hpp"
 
@@ -35,10 +34,7 @@ int main(int argc, char** argv) {
 
   int appArgc = 1;
   const auto application = qt::MakeOffscreenApplication(appArgc, argv);
-  SettingsControls settings;
-  settings.ChooseKind(ExerciseKind::FourOpMixed);
-  settings.Select(form::kSize30);
-  settings.Select(form::kDecimalsOn);
+  const SheetSettings settings{ExerciseKind::FourOpMixed, 30, "1", "100", true, "2"};
   const BatchRequest request{40, 482913, true, {2026, 12, 9, 8, 30, 0}, output};
   qt::QtPdfWriter writer;
   BatchOutcome outcome = BatchOutcome::NotWritten;

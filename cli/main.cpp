@@ -2,10 +2,10 @@
 #include <functional>
 #include <iostream>
 #include <memory>
-#include <random>
 
 #include "cli/progress_report.hpp"
 #include "core/app/batch_command.hpp"
+#include "core/app/class_set_flow.hpp"
 #include "core/app/sheets_command_line.hpp"
 #include "core/base/system_clock.hpp"
 #include "core/generate/sheet.hpp"
@@ -37,11 +37,6 @@ std::unique_ptr<PdfWriter> MakePdfWriter() {
 #endif
 }
 
-int RandomCode() {
-  std::random_device device;
-  return std::uniform_int_distribution<int>(kFirstSheetCode, kLastSheetCode)(device);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,8 +61,7 @@ int main(int argc, char** argv) {
       break;
   }
 
-  SettingsControls settings;
-  ApplySettings(parsed.options, settings);
+  const SheetSettings settings = SettingsOf(parsed.options);
   cli::ProgressLine progress(std::cerr);
   const bool pdfWanted = FormatOfPath(parsed.options.request.outputPath) == DocumentFormat::Pdf;
 #ifdef KALKORA_WITH_QT
@@ -79,7 +73,7 @@ int main(int argc, char** argv) {
   const BatchResult result = RunBatch(
       settings, parsed.options.request, pdf.get(),
       [&](int done, int total) { return !interrupted() && progress.Update(done, total); },
-      RandomCode);
+      RandomSheetCode);
   progress.Finish();
   if (result.outcome != BatchOutcome::Written && interrupted()) {
     std::cerr << "kalkora-sheets: 已中断，没有写入文件。\n";

@@ -6,7 +6,6 @@
 #include <stdexcept>
 
 #include "core/app/batch_messages.hpp"
-#include "core/app/generate_command.hpp"
 #include "core/app/pending_file.hpp"
 #include "core/generate/sheet.hpp"
 #include "core/generate/validate_settings.hpp"
@@ -16,8 +15,6 @@
 
 namespace kalkora {
 namespace {
-
-constexpr int kMostSheets = 500;
 
 // One file of the set: the sheets, or their key.
 struct Document {
@@ -141,7 +138,7 @@ int BatchExitCode(BatchOutcome outcome) {
   return 1;
 }
 
-BatchResult RunBatch(Controls& settings, const BatchRequest& request, PdfWriter* pdf,
+BatchResult RunBatch(const SheetSettings& settings, const BatchRequest& request, PdfWriter* pdf,
                      const std::function<bool(int done, int total)>& progress,
                      const std::function<int()>& randomCode) {
   if (const std::optional<UserMessage> refusal = ValidateSettings(settings)) {
@@ -150,8 +147,7 @@ BatchResult RunBatch(Controls& settings, const BatchRequest& request, PdfWriter*
   if (const std::optional<UserMessage> problem = RequestProblem(request)) {
     return Failure(BatchOutcome::UsageError, *problem);
   }
-  const int size = ChosenSheetSize(settings);
-  if (size == 0) return Failure(BatchOutcome::UsageError, NoSheetSizeMessage());
+  if (settings.size == 0) return Failure(BatchOutcome::UsageError, NoSheetSizeMessage());
   const DocumentFormat format = *FormatOfPath(request.outputPath);
   if (format == DocumentFormat::Pdf && pdf == nullptr) {
     return Failure(BatchOutcome::NoConverter, NoConverterMessage());
@@ -167,7 +163,7 @@ BatchResult RunBatch(Controls& settings, const BatchRequest& request, PdfWriter*
     const auto pageDone = [&] { return !progress || progress(++done, total); };
     const bool countMade = format == DocumentFormat::Docx;
     for (int i = 0; i < request.sheets; ++i) {
-      const Sheet sheet = MakeSheet(settings, size, SheetCode(firstCode, i), request.date);
+      const Sheet sheet = MakeSheet(settings, SheetCode(firstCode, i), request.date);
       sheets.pages.push_back(Requested(WorksheetPage(sheet), request));
       if (request.answers) key.pages.push_back(Requested(AnswerKeyPage(sheet), request));
       const bool goOn = countMade ? pageDone() && (!request.answers || pageDone())

@@ -18,6 +18,8 @@ struct SheetSettings {
   std::string to = "100";    // 编辑框2
   bool decimals = false;     // 单选框5 selected
   std::string places = "2";  // 编辑框3
+
+  friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
 };
 
 // The settings the form's controls hold now: the first ticked kind, the first selected size,

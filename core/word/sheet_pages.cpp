@@ -1,5 +1,6 @@
 #include "core/word/sheet_pages.hpp"
 
+#include "core/generate/answer.hpp"
 #include "core/generate/kind_heading.hpp"
 
 namespace kalkora {
@@ -14,7 +15,7 @@ DocumentPage PageOf(const Sheet& sheet, std::string heading) {
   DocumentPage page;
   page.sheetSize = sheet.size;
   page.heading = std::move(heading);
-  page.cells = sheet.problems;
+  for (const Problem& problem : sheet.problems) page.cells.push_back(ProblemText(problem));
   page.dateLine = SheetDateLine(sheet);
   if (!sheet.title.empty()) page.title = sheet.title;
   return page;
@@ -26,7 +27,7 @@ DocumentPage WorksheetPage(const Sheet& sheet) { return PageOf(sheet, sheet.head
 
 DocumentPage AnswerKeyPage(const Sheet& sheet) {
   DocumentPage page = PageOf(sheet, AnswerKeyHeading(sheet.kind));
-  page.answers = sheet.answers;
+  for (const Problem& problem : sheet.problems) page.answers.push_back(AnswerText(problem));
   return page;
 }
 

@@ -206,11 +206,20 @@ TEST_F(KalkoraSheetsTest, APdfNeedsNoOfficeAndShowsTheTextsOfTheDocxOnItsPages) 
       const std::string pdf = In((std::string(stem) + ".pdf").c_str());
       const std::string info = Poppler("pdfinfo '" + pdf + "'");
       EXPECT_NE(info.find("Pages:           3\n"), std::string::npos) << info;
-      EXPECT_NE(info.find("Page size:       595.276 x 841.89 pts (A4)"), std::string::npos) << info;
-      const std::vector<std::string> fonts = Words(Poppler("pdffonts '" + pdf + "'"));
-      ASSERT_GE(fonts.size(), 16u);
-      EXPECT_EQ(fonts[14], "WenQuanYiZenHei");
-      EXPECT_EQ(fonts[18], "yes") << "embedded";
+      EXPECT_NE(info.find("Page size:       595 x 842 pts (A4)"), std::string::npos) << info;
+      // A line a face after two of headings: name, type, encoding, then emb, sub, uni, object.
+      std::istringstream fontLines(Poppler("pdffonts '" + pdf + "'"));
+      std::vector<std::string> faces;
+      std::string line;
+      for (int heading = 0; heading < 2; ++heading) std::getline(fontLines, line);
+      while (std::getline(fontLines, line)) {
+        const std::vector<std::string> columns = Words(line);
+        ASSERT_GE(columns.size(), 6u) << line;
+        faces.push_back(columns.front());
+        EXPECT_EQ(columns[columns.size() - 5], "yes") << "embedded: " << line;
+      }
+      // The title's "A" is bold.
+      EXPECT_EQ(faces, (std::vector<std::string>{"WenQuanYiZenHei", "Carlito-Bold", "Carlito"}));
       EXPECT_LT(kalkora::testing::FileBytes(pdf).size(), 100000u) << "a subset of the face";
       const auto pages =
           DocxPageWords(kalkora::testing::FileBytes(In((std::string(stem) + ".docx").c_str())));

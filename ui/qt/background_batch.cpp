@@ -6,35 +6,12 @@
 #include <thread>
 
 #include "core/app/batch_messages.hpp"
-#include "core/app/form_table.hpp"
-#include "core/app/settings_controls.hpp"
 
 namespace kalkora::qt {
 namespace {
 
-// The settings as the form holds them now; the worker never touches a widget.
-SettingsControls CopyOfSettings(Controls& form) {
-  SettingsControls copy;
-  for (const ControlSpec& entry : MainForm().controls) {
-    switch (entry.kind) {
-      case ControlKind::CheckBox:
-        copy.WriteState(entry.name, form.ReadState(entry.name));
-        break;
-      case ControlKind::RadioButton:
-        if (IsTicked(form, entry.name)) copy.Select(entry.name);
-        break;
-      case ControlKind::EditBox:
-        copy.WriteText(entry.name, form.ReadText(entry.name));
-        break;
-      default:
-        break;
-    }
-  }
-  return copy;
-}
-
-// The pages counted so far; cancelling stays possible to the last page, and nothing is
-// written when it is used.
+// The pages counted so far. Cancelling stays possible up to the last page; the files are
+// renamed into place only after it, so a cancel leaves none.
 void ShowStep(QProgressDialog& progress, int done, int total) {
   if (progress.wasCanceled()) return;
   progress.setMaximum(total);
@@ -44,17 +21,16 @@ void ShowStep(QProgressDialog& progress, int done, int total) {
 
 }  // namespace
 
-BatchResult WriteInBackground(QWidget& window, Controls& form, const BatchRequest& request,
-                              PdfWriter* converter, const std::function<int()>& randomCode) {
-  SettingsControls settings = CopyOfSettings(form);
-  // Each page is a step: the sheets', then the key's.
-  QProgressDialog progress(QStringLiteral("正在生成题卡…"), QStringLiteral("取消"), 0,
-                           request.sheets * (request.answers ? 2 : 1), &window);
+BatchResult WriteInBackground(QWidget& window, int sheets,
+                              const std::function<BatchResult(const BatchProgress&)>& write) {
+  // Each page is a step; the run tells how many pages there are.
+  QProgressDialog progress(QStringLiteral("正在生成题卡…"), QStringLiteral("取消"), 0, sheets,
+                           &window);
   progress.setAutoReset(false);
   progress.setAutoClose(false);
   progress.setWindowTitle(QString::fromUtf8(kBatchCaption));
   progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(500);
+  progress.setMinimumDuration(static_cast<int>(kProgressDelay.count()));
   progress.setValue(0);
   std::atomic<bool> cancelled{false};
   QObject::connect(&progress, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
@@ -71,7 +47,7 @@ BatchResult WriteInBackground(QWidget& window, Controls& form, const BatchReques
     return !cancelled;
   };
   std::thread worker([&] {
-    result = RunBatch(settings, request, converter, onProgress, randomCode);
+    result = write(onProgress);
     QMetaObject::invokeMethod(
         &receiver, [&finished] { finished = true; }, Qt::QueuedConnection);
   });

@@ -2,23 +2,25 @@
 """Reads .docx files of the document writer back through a real LibreOffice.
 
 Writes two documents with the writer (through the write_docx_pages helper): three worksheets
-of 18, 24 and 30 problems, and a class set of each sheet followed by its answer key, whose
-longer cells wrap (a page break within a sheet size, a new section between sizes). With
---kalkora-sheets, also a class set of three sheets and its key made by that program. Converts
-them, and the three .doc templates, to .odt and PDF on a private profile, then checks that
+of 18, 24 and 30 problems with the longest texts of their kinds, and a class set of each sheet
+followed by its answer key (a page break within a sheet size, a new section between sizes).
+With --kalkora-sheets, also a class set of three sheets and its key made by that program, both
+as .docx and as PDF drawn by its page painter. Converts the documents, and the three .doc
+templates, to .odt and PDF on a private profile, then checks that
 - each document prints one page per sheet;
-- every page's size and margins, the table's left edge and width, its column widths and row
-  heights lie within 2 twips of the template of that size, with the same paragraphs in every
-  cell (the answer space included);
-- the title, heading, cell texts (in reading order) and date line read back as written;
-- every word of every page is printed where it is on the template filled with the same texts
-  in the way the cell writer types them (heading and date in the template's formatting,
-  problems at 12 pt), so lines wrap and rows grow exactly as on the classic sheet;
-- the program's set has the kind's headings, the codes on the date lines, and in every key
-  cell the sheet's problem followed by an answer.
+- every page's size and margins lie within 2 twips of the template of that size; its table
+  stands at least 1 cm from the paper's edges, with the template's columns shrunk in proportion
+  where needed, and rows at least as high as the template's; every worksheet cell holds the
+  template's paragraphs (the answer space included), every key answer cell only its answer;
+- the title, heading, cell texts, answers (in reading order) and date line read back as written;
+- nothing wraps: every page prints as many lines as the layout has, each problem and answer on
+  the line of its row;
+- the program's set has the kind's headings, the codes on the date lines, and under every key
+  problem an answer; and its painted PDF has every cell's words where the office prints them
+  from the .docx, within 2 pt.
 
 usage: docx_readback_test.py [--kalkora-sheets PROGRAM] WRITE_DOCX_PAGES TEMPLATE_DIR [KEEP_DIR]
-KEEP_DIR, when given, keeps the documents, PDFs and filled templates there.
+KEEP_DIR, when given, keeps the documents and PDFs there.
 Exit status: 0 all good, 1 a difference, 77 no LibreOffice or poppler (the test is skipped).
 """
 
@@ -38,7 +40,9 @@ from odf_lengths import twips  # noqa: E402
 
 SKIP = 77
 TOLERANCE = 2  # twips
-POSITION_TOLERANCE = 0.6  # points, between words on the PDF pages
+PAINTED_TOLERANCE = 2  # points, between the office's and the painter's words
+PAPER_CLEARANCE = 567  # twips from every paper edge to the class set's table
+ROW_LEAST = (330, 1560)  # twips: a class set's problem and answer rows at least
 CONVERSION_TIMEOUT = 240  # seconds
 
 TITLE = "数学作业练习"
@@ -73,17 +77,18 @@ def sheet_cells(size):
             for i in range(size)]
 
 
-def key_cell(problem):
-    """A problem and its answer, long enough to wrap to a second line in the narrow columns."""
-    return f"{problem} {len(problem) * 7}.{len(problem) * 3}"
+def key_answer(problem):
+    """A long answer: a quotient with its remainder."""
+    return f"{len(problem) * 7}……{len(problem) * 3}"
 
 
 SHEETS = [
-    (18, heading("除法运算题", 58), sheet_cells(18), "2026年12月9日    卷号 482913"),
-    (24, heading("连续加减法运算题", 54), sheet_cells(24), "2026年12月9日    卷号 482914"),
-    (30, heading("连续加法运算题", 54), sheet_cells(30), "2026年12月9日    卷号 482915"),
+    (18, heading("除法运算题", 58), sheet_cells(18), "2026年12月9日    卷号 482913", []),
+    (24, heading("连续加减法运算题", 54), sheet_cells(24), "2026年12月9日    卷号 482914", []),
+    (30, heading("连续加法运算题", 54), sheet_cells(30), "2026年12月9日    卷号 482915", []),
 ]
-KEYS = [(size, head + " 答案", [key_cell(c) for c in cells], date) for size, head, cells, date in SHEETS]
+KEYS = [(size, head.split()[0].join(["  ", "答案"]), cells, date, [key_answer(c) for c in cells])
+        for size, head, cells, date, _ in SHEETS]
 CLASS_SET = [page for sheet_and_key in zip(SHEETS, KEYS) for page in sheet_and_key]
 
 
@@ -105,22 +110,26 @@ def program_pages(check, sheet_odt, key_odt):
         pages = []
         for _, blocks in OdtDocument(odt).pages():
             texts = [paragraph_text(c) for row in rows(blocks[3])[0::2] for c in cells(row)]
-            pages.append((30, head, texts, PROGRAM_DATES[len(pages)] if len(pages) < 3 else ""))
+            answers = [paragraph_text(c) for row in rows(blocks[3])[1::2] for c in cells(row)]
+            if head == PROGRAM_HEADINGS[0]:
+                answers = []
+            pages.append((30, head, texts, PROGRAM_DATES[len(pages)] if len(pages) < 3 else "", answers))
         check.equal(f"{os.path.basename(odt)}: pages", len(pages), 3)
         sets.append(pages)
     for number, (sheet, key) in enumerate(zip(*sets), start=1):
-        for problem, answered in zip(sheet[2], key[2], strict=True):
-            if not (problem.endswith(" =") and answered.startswith(problem + " ") and
-                    len(answered) > len(problem) + 1):
-                check.failures.append(f"program key page {number}: {answered!r} for {problem!r}")
+        check.equal(f"program key page {number}: problems", key[2], sheet[2])
+        for problem, answer in zip(key[2], key[4], strict=True):
+            if not (problem.endswith(" =") and answer and " " not in answer):
+                check.failures.append(f"program key page {number}: {answer!r} for {problem!r}")
     return sets
 
 
 def write_docx(helper, pages, path):
     lines = []
-    for size, head, cells, date in pages:
+    for size, head, cells, date, answers in pages:
         lines.append(f"page\t{size}\t{head}\t{date}")
         lines += [f"cell\t{text}" for text in cells]
+        lines += [f"answer\t{text}" for text in answers]
     subprocess.run([helper, path], input="\n".join(lines) + "\n", text=True, check=True, timeout=60)
 
 
@@ -250,61 +259,6 @@ def geometry(document, master, table):
     return numbers
 
 
-# --- filling a template as the cell writer does ------------------------------------------
-
-def register_namespaces(path):
-    for _, (prefix, uri) in ElementTree.iterparse(path, events=["start-ns"]):
-        ElementTree.register_namespace(prefix, uri)
-
-
-def set_typed_text(paragraph, text, span_style=None):
-    """Puts text into an empty paragraph, each run of spaces as text:s so none is lost."""
-    target = paragraph
-    if span_style is not None:
-        target = ElementTree.SubElement(paragraph, q("text:span"), {q("text:style-name"): span_style})
-    last = None
-    for piece in re.split(r"( +)", text):
-        if not piece:
-            continue
-        if piece.startswith(" "):
-            last = ElementTree.SubElement(target, q("text:s"), {q("text:c"): str(len(piece))})
-            last.tail = ""
-        elif last is None:
-            target.text = (target.text or "") + piece
-        else:
-            last.tail += piece
-
-
-def fill_template(template_odt, page, out_path):
-    """The template's content with the page's texts typed in; everything else unchanged."""
-    size, head, texts, date = page
-    with zipfile.ZipFile(template_odt) as archive:
-        entries = {info.filename: archive.read(info.filename) for info in archive.infolist()}
-    with tempfile.NamedTemporaryFile(suffix=".xml") as content_file:
-        content_file.write(entries["content.xml"])
-        content_file.flush()
-        register_namespaces(content_file.name)
-    root = ElementTree.fromstring(entries["content.xml"])
-    automatic = root.find(q("office:automatic-styles"))
-    typed = ElementTree.SubElement(automatic, q("style:style"),
-                                   {q("style:name"): "Typed12", q("style:family"): "text"})
-    ElementTree.SubElement(typed, q("style:text-properties"),
-                           {q("fo:font-size"): "12pt", q("style:font-size-asian"): "12pt"})
-    body = root.find(f"{q('office:body')}/{q('office:text')}")
-    blocks = [e for e in body if e.tag in (q("text:p"), q("table:table"))]
-    set_typed_text(blocks[2], head)
-    problem_paragraphs = [cells(row)[column].find(q("text:p"))
-                          for row in rows(blocks[3])[0::2] for column in range(len(cells(row)))]
-    for paragraph, text in zip(problem_paragraphs, texts, strict=True):
-        set_typed_text(paragraph, text, "Typed12")
-    set_typed_text(blocks[4], date)
-    entries["content.xml"] = ElementTree.tostring(root, encoding="utf-8", xml_declaration=True)
-    with zipfile.ZipFile(out_path, "w") as archive:
-        archive.writestr(zipfile.ZipInfo("mimetype"), entries.pop("mimetype"), zipfile.ZIP_STORED)
-        for name, data in entries.items():
-            archive.writestr(name, data, zipfile.ZIP_DEFLATED)
-
-
 # --- reading a PDF -----------------------------------------------------------------------
 
 def pdf_page_count(path):
@@ -338,12 +292,31 @@ class Checker:
             self.failures.append(f"{what}: {actual}, expected {expected}")
 
 
+def class_set_geometry(template):
+    """The template's geometry with a class set's table: kept PAPER_CLEARANCE from the paper's
+    edges (moved in, its columns scaled down and rounded down), rows at least ROW_LEAST."""
+    expected = dict(template)
+    columns = sorted(k for k in template if k.startswith("column "))
+    widths = [template[k] for k in columns]
+    left = max(template["page margin-left"] + template["table left edge"], PAPER_CLEARANCE)
+    room = template["page page-width"] - PAPER_CLEARANCE - left
+    if sum(widths) > room:
+        widths = [w * room // sum(widths) for w in widths]
+    expected.update(zip(columns, widths))
+    expected["table width"] = sum(widths)
+    expected["table left edge"] = left - template["page margin-left"]
+    for index in range(1, 13):
+        key = f"row {index} min-row-height"
+        expected[key] = max(template[key] or 0, ROW_LEAST[(index - 1) % 2])
+    return expected
+
+
 def check_document(check, name, document, pages, templates):
     read = document.pages()
     check.equal(f"{name}: pages in the body", len(read), len(pages))
     for number, ((master, blocks), page) in enumerate(zip(read, pages), start=1):
         where = f"{name} page {number}"
-        size, head, texts, date = page
+        size, head, texts, date, answers = page
         check.equal(f"{where}: blocks", [b.tag == q("table:table") for b in blocks], [False] * 3 + [True, False])
         if len(blocks) != 5:
             continue
@@ -355,26 +328,53 @@ def check_document(check, name, document, pages, templates):
         problem_cells = [cell for row in rows(table)[0::2] for cell in cells(row)]
         check.equal(f"{where}: cell texts", [paragraph_text(c) for c in problem_cells], texts)
         template, (_, template_blocks) = templates[size], templates[size].pages()[0]
-        check.equal(f"{where}: answer space",
-                    [[cell_shape(c) for c in cells(row)] for row in rows(table)[1::2]],
-                    [[cell_shape(c) for c in cells(row)] for row in rows(template_blocks[3])[1::2]])
-        expected = geometry(template, templates[size].pages()[0][0], template_blocks[3])
+        answer_space = [[cell_shape(c) for c in cells(row)] for row in rows(table)[1::2]]
+        if answers:
+            columns = len(answer_space[0])
+            expected_space = [[[a] for a in answers[r * columns:(r + 1) * columns]] for r in range(6)]
+        else:
+            expected_space = [[cell_shape(c) for c in cells(row)] for row in rows(template_blocks[3])[1::2]]
+        check.equal(f"{where}: answer space", answer_space, expected_space)
+        expected = class_set_geometry(geometry(template, templates[size].pages()[0][0], template_blocks[3]))
         actual = geometry(document, master, table)
         check.equal(f"{where}: geometry measured", sorted(actual), sorted(expected))
         for key, value in expected.items():
             check.near(f"{where}: {key} (twips)", actual.get(key), value, TOLERANCE)
 
 
-def check_printed(check, name, pdf, filled_pdfs):
-    check.equal(f"{name}: PDF pages", pdf_page_count(pdf), len(filled_pdfs))
-    for number, (page, filled) in enumerate(zip(pdf_words(pdf), filled_pdfs), start=1):
+def lines_of(words):
+    """Words grouped into printed lines by their vertical middles, top to bottom."""
+    lines = []
+    for word in sorted(words, key=lambda w: ((w[2] + w[4]) / 2, w[1])):
+        middle = (word[2] + word[4]) / 2
+        if lines and abs(lines[-1][0] - middle) < 3:
+            lines[-1][1].append(word)
+        else:
+            lines.append((middle, [word]))
+    return [sorted(line, key=lambda w: w[1]) for _, line in lines]
+
+
+def check_printed(check, name, pdf, pages):
+    """One page a sheet, and nothing wrapped: title, heading, a line a row, the date line."""
+    check.equal(f"{name}: PDF pages", pdf_page_count(pdf), len(pages))
+    for number, (printed, page) in enumerate(zip(pdf_words(pdf), pages), start=1):
+        rows_with_text = 12 if page[4] else 6
+        check.equal(f"{name} page {number}: printed lines", len(lines_of(printed)), 3 + rows_with_text)
+
+
+def check_painted(check, name, office_pdf, painted_pdf):
+    """The painter's words of every cell where the office prints them from the .docx."""
+    check.equal(f"{name}: painted pages", pdf_page_count(painted_pdf), pdf_page_count(office_pdf))
+    for number, (office, painted) in enumerate(zip(pdf_words(office_pdf), pdf_words(painted_pdf)), start=1):
+        # The cells' lines: all but the title, the heading and the date line.
+        office_cells = [w for line in lines_of(office)[2:-1] for w in line]
+        painted_cells = [w for line in lines_of(painted)[2:-1] for w in line]
         where = f"{name} page {number}"
-        check.equal(f"{where}: filled template pages", pdf_page_count(filled), 1)
-        expected = pdf_words(filled)[0]
-        check.equal(f"{where}: printed words", [w[0] for w in page], [w[0] for w in expected])
-        for word, expected_word in zip(page, expected):
-            for axis, actual, wanted in zip(("x", "y", "right", "bottom"), word[1:], expected_word[1:]):
-                check.near(f"{where}: {word[0]!r} {axis} (pt)", actual, wanted, POSITION_TOLERANCE)
+        check.equal(f"{where}: cell words", [w[0] for w in painted_cells], [w[0] for w in office_cells])
+        for mine, theirs in zip(painted_cells, office_cells):
+            check.near(f"{where}: {mine[0]!r} x (pt)", mine[1], theirs[1], PAINTED_TOLERANCE)
+            check.near(f"{where}: {mine[0]!r} middle (pt)", (mine[2] + mine[4]) / 2,
+                       (theirs[2] + theirs[4]) / 2, PAINTED_TOLERANCE)
 
 
 def main():
@@ -399,6 +399,7 @@ def main():
         program_stems = ["program_set", "program_set-答案"] if program else []
         if program:
             write_program_set(program, os.path.join(work, "program_set.docx"))
+            write_program_set(program, os.path.join(work, "painted_set.pdf"))
         templates = [os.path.join(template_dir, TEMPLATES[size]) for size in TEMPLATES]
         convert(soffice, "odt", [os.path.join(work, f"{s}.docx") for s in [*documents, *program_stems]] +
                 templates, out, work)
@@ -406,22 +407,17 @@ def main():
         if program:
             read = program_pages(check, *(os.path.join(out, f"{s}.odt") for s in program_stems))
             documents.update(zip(program_stems, read))
-        filled = {}
-        for stem, pages in documents.items():
-            for number, page in enumerate(pages, start=1):
-                path = os.path.join(work, f"filled_{stem}_{number}.odt")
-                fill_template(template_odts[page[0]], page, path)
-                filled.setdefault(stem, []).append(path)
-        convert(soffice, "pdf", [os.path.join(work, f"{s}.docx") for s in documents] +
-                [p for paths in filled.values() for p in paths], out, work)
+        convert(soffice, "pdf", [os.path.join(work, f"{s}.docx") for s in documents], out, work)
 
         read_templates = {size: OdtDocument(path) for size, path in template_odts.items()}
         for stem, pages in documents.items():
             check_document(check, stem, OdtDocument(os.path.join(out, f"{stem}.odt")), pages, read_templates)
-            pdf_of = lambda path: os.path.join(out, os.path.splitext(os.path.basename(path))[0] + ".pdf")
-            check_printed(check, stem, os.path.join(out, f"{stem}.pdf"), [pdf_of(p) for p in filled[stem]])
-        if len(sys.argv) == 4:
-            shutil.copytree(work, sys.argv[3], dirs_exist_ok=True, ignore=shutil.ignore_patterns("profile", "cache"))
+            check_printed(check, stem, os.path.join(out, f"{stem}.pdf"), pages)
+        if program:
+            for stem, painted in zip(program_stems, ("painted_set", "painted_set-答案")):
+                check_painted(check, stem, os.path.join(out, f"{stem}.pdf"), os.path.join(work, f"{painted}.pdf"))
+        if len(arguments) == 3:
+            shutil.copytree(work, arguments[2], dirs_exist_ok=True, ignore=shutil.ignore_patterns("profile", "cache"))
     for failure in check.failures:
         print(failure)
     print(f"{'ok' if not check.failures else f'{len(check.failures)} difference(s)'}: "

@@ -11,7 +11,7 @@
 namespace kalkora::win32 {
 namespace {
 
-constexpr UINT kSheetDone = WM_APP + 1;  // wParam: sheets done, lParam: total
+constexpr UINT kSheetDone = WM_APP + 1;  // wParam: pages done, lParam: total
 constexpr UINT kWritten = WM_APP + 2;
 constexpr UINT_PTR kShowTimer = 1;
 constexpr auto kShowAfterMilliseconds = static_cast<UINT>(kProgressDelay.count());
@@ -61,14 +61,13 @@ class ProgressWindow {
   }
 
  private:
+  // Pages: a .docx's counted as they are made; a PDF's once Word has exported them, which
+  // cannot be stopped half-way, so the window says so while no page is counted yet.
   void ShowSheetsDone(int done, int total) {
     const HWND bar = GetDlgItem(window_, kBatchProgressBar);
-    SendMessageW(bar, PBM_SETRANGE32, 0, total + (toPdf_ ? 1 : 0));
+    SendMessageW(bar, PBM_SETRANGE32, 0, total);
     SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(done), 0);
-    if (toPdf_ && done == total) {
-      SetControlText(window_, kBatchProgressText, "正在转换为 PDF…");
-      EnableWindow(GetDlgItem(window_, IDCANCEL), FALSE);
-    }
+    if (toPdf_ && done == 0) SetControlText(window_, kBatchProgressText, "正在转换为 PDF…");
   }
 
   void Cancel() {

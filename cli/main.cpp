@@ -55,8 +55,8 @@ int Print(const std::string& text) {
   errno = 0;
   std::cout << text << std::flush;
   if (std::cout) return 0;
-  const std::error_code error =
-      errno != 0 ? std::error_code(errno, std::generic_category()) : std::make_error_code(std::errc::io_error);
+  const std::error_code error = errno != 0 ? std::error_code(errno, std::generic_category())
+                                           : std::make_error_code(std::errc::io_error);
   std::cerr << "kalkora-sheets: 无法写出到标准输出（" << FileErrorText(error, {}) << "）\n";
   return BatchExitCode(BatchOutcome::NotWritten);
 }

@@ -172,8 +172,9 @@ BatchResult RunBatch(Controls& settings, const BatchRequest& request, DocumentCo
     if (request.answers) documents.push_back(std::move(key));
     return WriteDocuments(documents, format, converter, StampOf(request.date));
   } catch (const std::filesystem::filesystem_error& error) {
-    return Failure(BatchOutcome::NotWritten,
-                   NotWrittenMessage(request.outputPath, FileErrorText(error.code(), error.path1())));
+    return Failure(
+        BatchOutcome::NotWritten,
+        NotWrittenMessage(request.outputPath, FileErrorText(error.code(), error.path1())));
   } catch (const std::exception& error) {
     return Failure(BatchOutcome::NotWritten, NotWrittenMessage(request.outputPath, error.what()));
   }

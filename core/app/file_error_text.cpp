@@ -37,8 +37,8 @@ bool HasNameWindowsReserves(const std::filesystem::path& path) {
 std::string FileErrorText(const std::error_code& error, const std::filesystem::path& target) {
   const std::error_condition cause = error.default_error_condition();
   std::error_code ignored;
-  const bool missing = cause == std::errc::no_such_file_or_directory ||
-                       cause == std::errc::not_a_directory;
+  const bool missing =
+      cause == std::errc::no_such_file_or_directory || cause == std::errc::not_a_directory;
   if (missing && !std::filesystem::is_directory(target.parent_path(), ignored)) {
     return "文件夹不存在";
   }

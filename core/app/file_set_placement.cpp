@@ -33,8 +33,8 @@ void Undo(std::vector<Placed>& placed) {
 bool IsReadOnlyFile(const fs::path& target) {
   std::error_code ignored;
   const fs::file_status status = fs::status(target, ignored);
-  return fs::is_regular_file(status) && (status.permissions() & fs::perms::owner_write) ==
-                                            fs::perms::none;
+  return fs::is_regular_file(status) &&
+         (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
 std::optional<std::error_code> TargetRefusal(const fs::path& target) {

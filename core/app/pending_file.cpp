@@ -92,8 +92,8 @@ std::optional<int> PendingFileWriter(std::string_view fileName) {
   if (!fileName.starts_with(kPrefix)) return std::nullopt;
   fileName.remove_prefix(kPrefix.size());
   int writer = 0;
-  const auto [end, error] = std::from_chars(fileName.data(), fileName.data() + fileName.size(),
-                                            writer);
+  const auto [end, error] =
+      std::from_chars(fileName.data(), fileName.data() + fileName.size(), writer);
   const std::size_t digits = static_cast<std::size_t>(end - fileName.data());
   if (error != std::errc() || digits == 0 || fileName[0] == '-' || writer <= 0) {
     return std::nullopt;
@@ -111,8 +111,7 @@ void RemoveLeftoversOfEndedWriters(const std::filesystem::path& folder) {
   const int self = CurrentProcessId();
   for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
-    const std::optional<int> writer =
-        PendingFileWriter(Utf8FromPath(entry->path().filename()));
+    const std::optional<int> writer = PendingFileWriter(Utf8FromPath(entry->path().filename()));
     if (!writer || *writer == self || ProcessIsRunning(*writer)) continue;
     std::error_code ignored;
     if (entry->is_regular_file(ignored)) std::filesystem::remove(entry->path(), ignored);

@@ -6,6 +6,7 @@
 
 #include "core/app/file_set_placement.hpp"
 #include "core/app/pending_file.hpp"
+#include "core/base/system_error_cause.hpp"
 
 namespace kalkora {
 namespace {
@@ -35,7 +36,7 @@ bool HasNameWindowsReserves(const std::filesystem::path& path) {
 }
 
 std::string FileErrorText(const std::error_code& error, const std::filesystem::path& target) {
-  const std::error_condition cause = error.default_error_condition();
+  const std::error_condition cause = SystemErrorCause(error);
   std::error_code ignored;
   const bool missing =
       cause == std::errc::no_such_file_or_directory || cause == std::errc::not_a_directory;
@@ -53,7 +54,8 @@ std::string FileErrorText(const std::error_code& error, const std::filesystem::p
   if (cause == std::errc::file_too_large) return "文件超出了系统允许的大小";
   if (cause == std::errc::is_a_directory) return "同名的文件夹已经存在";
   if (cause == std::errc::filename_too_long) return "文件名太长";
-  if (cause == std::errc::device_or_resource_busy) return "另一个程序正在这个文件夹里写入文件";
+  if (cause == std::errc::device_or_resource_busy) return "文件正被另一个程序使用";
+  if (cause == std::errc::invalid_argument) return "文件名无效";
   return error.message();
 }
 

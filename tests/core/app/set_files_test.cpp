@@ -167,7 +167,8 @@ TEST(FileErrorText, TellsTheCommonCausesInChinese) {
       {code(std::errc::file_too_large), file, "文件超出了系统允许的大小"},
       {code(std::errc::is_a_directory), file, "同名的文件夹已经存在"},
       {code(std::errc::filename_too_long), file, "文件名太长"},
-      {code(std::errc::device_or_resource_busy), file, "另一个程序正在这个文件夹里写入文件"},
+      {code(std::errc::invalid_argument), file, "文件名无效"},
+      {code(std::errc::device_or_resource_busy), file, "文件正被另一个程序使用"},
       {code(std::errc::permission_denied), folder / "CON.docx",
        "这个名字是 Windows 保留的，不能用作文件名"},
       {code(std::errc::no_such_file_or_directory), folder / "nul .docx",
@@ -186,6 +187,16 @@ TEST(FileErrorText, TellsTheCommonCausesInChinese) {
   for (const auto& c : cases) {
     EXPECT_EQ(FileErrorText(c.error, c.target), c.text) << c.error.message() << " " << c.target;
   }
+#ifdef _WIN32
+  // Windows' own codes, as the file system functions report them.
+  const auto windows = [](int value) { return std::error_code(value, std::system_category()); };
+  EXPECT_EQ(FileErrorText(windows(3), folder / "no-such-folder" / "a.docx"), "文件夹不存在");
+  EXPECT_EQ(FileErrorText(windows(5), file), "没有写入的权限");
+  EXPECT_EQ(FileErrorText(windows(19), file), "磁盘是只读的");
+  EXPECT_EQ(FileErrorText(windows(32), file), "文件正被另一个程序使用");
+  EXPECT_EQ(FileErrorText(windows(112), file), "磁盘已满");
+  EXPECT_EQ(FileErrorText(windows(206), file), "文件名太长");
+#endif
   // Names Windows takes as they are; and a reason without a Chinese text keeps the system's.
   for (const char* name :
        {"console.docx", "COM0.docx", "COM10.docx", "nul-list.docx", "LPT.docx", "a..docx"}) {

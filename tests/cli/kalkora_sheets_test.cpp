@@ -148,8 +148,8 @@ TEST_F(KalkoraSheetsTest, WritesTheSetAndItsKeyReplacingAnOlderFileTheSameForThe
 TEST_F(KalkoraSheetsTest, AnUnwritableFileExitsWithThreeAndAPdfWithoutAnOfficeWithFour) {
   Outcome run = Start({"--output", In("missing/a.docx")});
   EXPECT_EQ(run.exitCode, 3);
-  EXPECT_TRUE(run.err.starts_with("kalkora-sheets: 无法写入文件：" + In("missing/a.docx")))
-      << run.err;
+  EXPECT_EQ(run.err,
+            "kalkora-sheets: 无法写入文件：" + In("missing/a.docx") + "（文件夹不存在）\n");
 
   run = Start({"--answers", "--output", In("a.pdf")}, "/nonexistent");
   EXPECT_EQ(run.exitCode, 4);

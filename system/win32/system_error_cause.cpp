@@ -20,7 +20,6 @@ std::error_condition SystemErrorCause(const std::error_code& error) {
       return std::errc::device_or_resource_busy;
     case ERROR_HANDLE_DISK_FULL:
     case ERROR_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
       return std::errc::no_space_on_device;
     case ERROR_FILENAME_EXCED_RANGE:
       return std::errc::filename_too_long;

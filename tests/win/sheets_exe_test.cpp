@@ -171,6 +171,13 @@ TEST_F(SheetsExeTest, AnUnwritableFileExitsWithThreeAndAPdfWithoutWordWithFour) 
   EXPECT_EQ(run.err, "kalkora-sheets: 无法写入文件：" + In("没有的文件夹\\题卡.docx") +
                          "（文件夹不存在）\n");
 
+  for (const char* reserved : {"CON.docx", "nul .docx", "com1.v2.docx"}) {
+    run = Start({"--output", In(reserved)});
+    EXPECT_EQ(run.exitCode, 3u) << reserved;
+    EXPECT_EQ(run.err, "kalkora-sheets: 无法写入文件：" + In(reserved) +
+                           "（这个名字是 Windows 保留的，不能用作文件名）\n");
+  }
+
   run = Start({"--answers", "--output", In("题卡.pdf")});
   EXPECT_EQ(run.exitCode, 4u);
   EXPECT_EQ(run.err, "kalkora-sheets: " + NoConverterMessage().text + "\n");

@@ -94,7 +94,8 @@ TEST_F(SetFilesTest, AReplacedFileKeepsItsPermissions) {
 #endif
 
 // A 255-byte name is the longest a file may have; its key's name is longer. The sheets, put in
-// place first, go back to what they were.
+// place first, go back to what they were. (Wine keeps such a key's name, so this runs on POSIX.)
+#ifndef _WIN32
 TEST_F(SetFilesTest, AKeyThatCannotBePutInPlaceLeavesTheSheetsAsTheyWere) {
   const std::string sheets = std::string(250, 's') + ".docx";
   Make(sheets, "older sheets");
@@ -111,6 +112,7 @@ TEST_F(SetFilesTest, AKeyThatCannotBePutInPlaceLeavesTheSheetsAsTheyWere) {
   EXPECT_EQ(result.outcome, BatchOutcome::NotWritten);
   EXPECT_TRUE(Files().empty()) << "sheets that were not there are taken away again";
 }
+#endif
 
 TEST_F(SetFilesTest, TheLeftoversOfEndedWritersGoAndOtherFilesStay) {
   const std::string self = std::to_string(CurrentProcessId());

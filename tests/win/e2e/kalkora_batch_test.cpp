@@ -208,7 +208,7 @@ TEST_F(KalkoraBatch, PdfGoesThroughWordCallByCall) {
   EXPECT_TRUE(testing::FileBytes(sheets).starts_with("%PDF-"));
 
   // Each file through its temporary .docx beside the target, the temporary names masked.
-  const std::regex temporary(R"(\.kalkora-[0-9a-f]+\.(docx|pdf))");
+  const std::regex temporary(R"(\.kalkora-[0-9]+-[0-9a-f]+\.(docx|pdf))");
   std::vector<std::string> calls;
   for (const std::string& line : Lines(standInLog_)) {
     calls.push_back(std::regex_replace(line, temporary, ".kalkora-#.$1"));

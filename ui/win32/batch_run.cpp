@@ -95,8 +95,8 @@ void RunBatchFromWindow(HWND window, HINSTANCE instance, BatchRunParts parts) {
     return;
   }
   const LocalDateTime today = parts.clock.Now();
-  std::optional<BatchChoice> choice =
-      AskForBatch(window, instance, SettingsSummary(parts.controls), today);
+  std::optional<BatchChoice> choice = AskForBatch(window, instance, SettingsSummary(parts.controls),
+                                                  today, parts.converter != nullptr);
   if (!choice) return;
 
   BatchResult result = Write(window, instance, parts, *choice, today);

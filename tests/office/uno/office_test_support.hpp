@@ -73,7 +73,7 @@ class InterruptingAutomation : public WordAutomation {
   }
   bool TypeText(std::string_view text) override { return Count() && real().TypeText(text); }
   bool SetFontSize(float points) override { return Count() && real().SetFontSize(points); }
-  void ReleaseDocuments() override { real().ReleaseDocuments(); }
+  bool ReleaseDocuments() override { return real().ReleaseDocuments(); }
   void ReleaseAll() override { real().ReleaseAll(); }
   void Abandon() override { real().Abandon(); }
 

@@ -145,7 +145,8 @@ void BoundedAutomation::LetGo() {
 }
 
 bool BoundedAutomation::Run(Call call, std::chrono::milliseconds limit) {
-  if (OfficeStillBusy()) return false;
+  refusedAtOnce_ = OfficeStillBusy();
+  if (refusedAtOnce_) return false;
   const std::shared_ptr<Worker> worker = CurrentWorker();
   std::unique_lock lock(worker->mutex);
   worker->call = std::move(call);
@@ -193,7 +194,7 @@ void BoundedAutomation::Abandon() {
 }
 
 std::optional<UserMessage> BoundedAutomation::ConnectionRefusal() {
-  if (OfficeStillBusy()) return OfficeMessage(kWordNotAnswering);
+  if (refusedAtOnce_) return OfficeMessage(kWordNotAnswering);
   if (!HasWorker()) return std::nullopt;
   auto refusal = std::make_shared<std::optional<UserMessage>>();
   const bool asked = Run(

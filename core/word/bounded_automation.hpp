@@ -17,7 +17,7 @@ namespace kalkora {
 // A call that has not returned within the limit fails at once: its connection is abandoned and
 // its worker is let go, to end by itself once the office has answered that call and the
 // connection has let go of its documents; it owns everything it touches. Until then every call
-// fails at once, with ConnectionRefusal saying that the office is not answering: an office
+// fails at once, with ConnectionRefusal then saying that the office is not answering: an office
 // that did not answer one call will not answer the next one either, and waiting the whole
 // limit again helps nobody. After that the next call starts a new worker and connection.
 //
@@ -84,6 +84,7 @@ class BoundedAutomation : public WordAutomation {
   std::mutex mutex_;  // guards worker_: Abandon comes from other threads
   std::shared_ptr<Worker> worker_;
   std::shared_ptr<Worker> letGo_;  // the worker let go last, used by the calling thread only
+  bool refusedAtOnce_ = false;     // the last call failed at once on letGo_
   std::thread thread_;  // the current worker's, used only by the thread that makes the calls
 };
 

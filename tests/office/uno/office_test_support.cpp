@@ -217,6 +217,13 @@ void DocumentReader::CloseAll() {
   }
 }
 
+void DocumentReader::LockAll() {
+  for (const Reference<css::lang::XComponent>& component : office_->Components()) {
+    const Reference<css::frame::XModel> model(component, UNO_QUERY);
+    if (model.is()) model->lockControllers();
+  }
+}
+
 bool DocumentReader::ExportFirstAsPdf(const std::string& pdfPath) {
   for (const Reference<css::lang::XComponent>& component : office_->Components()) {
     const Reference<css::frame::XStorable> storable(component, UNO_QUERY);

@@ -77,11 +77,8 @@ class TimingAutomation : public WordAutomation {
   bool SetFontSize(float points) override {
     return Time("font size", [&] { return real_.SetFontSize(points); });
   }
-  void ReleaseDocuments() override {
-    Time("release", [&] {
-      real_.ReleaseDocuments();
-      return true;
-    });
+  bool ReleaseDocuments() override {
+    return Time("release", [&] { return real_.ReleaseDocuments(); });
   }
   void ReleaseAll() override { real_.ReleaseAll(); }
   void Abandon() override { real_.Abandon(); }

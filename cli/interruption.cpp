@@ -22,6 +22,9 @@ sigset_t StopSignals() {
 Interruption::Interruption(std::function<void()> onSignal) : onSignal_(std::move(onSignal)) {
   const sigset_t signals = StopSignals();
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+  // Past a file size limit (ulimit -f) the write fails with EFBIG instead of killing the
+  // process, so that the run reports it and removes its temporary files.
+  signal(SIGXFSZ, SIG_IGN);
   // Lives as long as the process: it ends with it, waiting for a signal that may never come.
   std::thread([this, signals] {
     int taken = 0;

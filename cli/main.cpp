@@ -1,4 +1,5 @@
 // kalkora-sheets: a class set of worksheets, with answer keys, from the command line.
+#include <cerrno>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -6,6 +7,7 @@
 #include "cli/progress_report.hpp"
 #include "core/app/batch_command.hpp"
 #include "core/app/class_set_flow.hpp"
+#include "core/app/file_error_text.hpp"
 #include "core/app/sheets_command_line.hpp"
 #include "core/base/system_clock.hpp"
 #include "core/generate/sheet.hpp"
@@ -37,6 +39,18 @@ std::unique_ptr<PdfWriter> MakePdfWriter() {
 #endif
 }
 
+// Writes to standard output; a text that cannot be written whole (a full disk, a closed pipe)
+// is a failure to write, exit code 3.
+int Print(const std::string& text) {
+  errno = 0;
+  std::cout << text << std::flush;
+  if (std::cout) return 0;
+  const std::error_code error = errno != 0 ? std::error_code(errno, std::generic_category())
+                                           : std::make_error_code(std::errc::io_error);
+  std::cerr << "kalkora-sheets: 无法写出到标准输出（" << FileErrorText(error, {}) << "）\n";
+  return BatchExitCode(BatchOutcome::NotWritten);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,11 +63,9 @@ int main(int argc, char** argv) {
       ParseSheetsCommandLine(cli::CommandLineArguments(argc, argv), clock.Now());
   switch (parsed.action) {
     case CommandLineAction::Help:
-      std::cout << SheetsHelp();
-      return 0;
+      return Print(SheetsHelp());
     case CommandLineAction::Version:
-      std::cout << "kalkora-sheets " KALKORA_VERSION "\n";
-      return 0;
+      return Print("kalkora-sheets " KALKORA_VERSION "\n");
     case CommandLineAction::UsageError:
       std::cerr << "kalkora-sheets: " << parsed.error << '\n' << SheetsUsage();
       return BatchExitCode(BatchOutcome::UsageError);

@@ -6,6 +6,8 @@
 #include <stdexcept>
 
 #include "core/app/batch_messages.hpp"
+#include "core/app/file_error_text.hpp"
+#include "core/app/file_set_placement.hpp"
 #include "core/app/pending_file.hpp"
 #include "core/generate/sheet.hpp"
 #include "core/generate/validate_settings.hpp"
@@ -50,48 +52,55 @@ BatchResult Failure(BatchOutcome outcome, UserMessage message,
   return {outcome, std::move(message), std::move(files)};
 }
 
+BatchResult NotWritten(const Document& document, const std::filesystem::path& target,
+                       const std::error_code& error) {
+  return Failure(BatchOutcome::NotWritten,
+                 NotWrittenMessage(document.path, FileErrorText(error, target)));
+}
+
 // Writes every document to a temporary file beside its target (a PDF through the PDF writer),
-// and only when all are whole renames them over their targets. `pageDone` is told of each page
-// of a PDF as it is drawn; false from it cancels.
+// and only when all are whole puts them in place together. `pageDone` is told of each page of
+// a PDF as it is drawn; false from it cancels.
 BatchResult WriteDocuments(const std::vector<Document>& documents, DocumentFormat format,
                            PdfWriter* pdf, ZipTime stamp, const std::function<bool()>& pageDone) {
-  std::vector<std::unique_ptr<PendingFile>> finished;
+  std::vector<std::filesystem::path> targets;
   std::error_code error;
+  for (const Document& document : documents) {
+    targets.push_back(std::filesystem::absolute(PathFromUtf8(document.path), error));
+    if (error) return NotWritten(document, PathFromUtf8(document.path), error);
+    if (const std::optional<std::error_code> refusal = TargetRefusal(targets.back())) {
+      return NotWritten(document, targets.back(), *refusal);
+    }
+  }
+  RemoveLeftoversOfEndedWriters(targets.front().parent_path());
+
+  std::vector<std::unique_ptr<PendingFile>> finished;
   bool cancelled = false;
   const auto countPage = [&] { return !(cancelled = !pageDone()); };
-  for (const Document& document : documents) {
-    const std::filesystem::path target =
-        std::filesystem::absolute(PathFromUtf8(document.path), error);
-    if (error) {
-      return Failure(BatchOutcome::NotWritten, NotWrittenMessage(document.path, error.message()));
-    }
-    if (std::filesystem::is_directory(target, error)) {
-      return Failure(BatchOutcome::NotWritten, NotWrittenMessage(document.path, "这是一个文件夹"));
-    }
+  for (std::size_t i = 0; i < documents.size(); ++i) {
     if (format == DocumentFormat::Docx) {
-      auto docx = std::make_unique<PendingFile>(target, ".docx");
-      if (!docx->Write(WriteDocx(document.pages, stamp), error)) {
-        return Failure(BatchOutcome::NotWritten, NotWrittenMessage(document.path, error.message()));
+      auto docx = std::make_unique<PendingFile>(targets[i], ".docx");
+      if (!docx->Write(WriteDocx(documents[i].pages, stamp), error)) {
+        return NotWritten(documents[i], targets[i], error);
       }
       finished.push_back(std::move(docx));
       continue;
     }
-    auto file = std::make_unique<PendingFile>(target, ".pdf");
-    const bool written = pdf->WritePdf(document.pages, Utf8FromPath(file->Path()), countPage);
+    auto file = std::make_unique<PendingFile>(targets[i], ".pdf");
+    const bool written = pdf->WritePdf(documents[i].pages, Utf8FromPath(file->Path()), countPage);
     if (cancelled) return Failure(BatchOutcome::Cancelled, CancelledMessage());
     if (!written || !std::filesystem::is_regular_file(file->Path(), error)) {
-      return Failure(BatchOutcome::NoConverter, ConversionFailedMessage(document.path));
+      return Failure(BatchOutcome::NoConverter, ConversionFailedMessage(documents[i].path));
     }
     finished.push_back(std::move(file));
   }
-  std::vector<std::string> written;
-  for (std::size_t i = 0; i < finished.size(); ++i) {
-    if (!finished[i]->Commit(error)) {
-      return Failure(BatchOutcome::NotWritten,
-                     NotWrittenMessage(documents[i].path, error.message()), written);
-    }
-    written.push_back(documents[i].path);
+  std::vector<PendingFile*> files;
+  for (const auto& file : finished) files.push_back(file.get());
+  if (const std::optional<PlacementFailure> failure = PutInPlaceTogether(files)) {
+    return NotWritten(documents[failure->file], targets[failure->file], failure->error);
   }
+  std::vector<std::string> written;
+  for (const Document& document : documents) written.push_back(document.path);
   return {BatchOutcome::Written, {}, written};
 }
 
@@ -173,6 +182,10 @@ BatchResult RunBatch(const SheetSettings& settings, const BatchRequest& request,
     std::vector<Document> documents{std::move(sheets)};
     if (request.answers) documents.push_back(std::move(key));
     return WriteDocuments(documents, format, pdf, StampOf(request.date), pageDone);
+  } catch (const std::filesystem::filesystem_error& error) {
+    return Failure(
+        BatchOutcome::NotWritten,
+        NotWrittenMessage(request.outputPath, FileErrorText(error.code(), error.path1())));
   } catch (const std::exception& error) {
     return Failure(BatchOutcome::NotWritten, NotWrittenMessage(request.outputPath, error.what()));
   }

@@ -46,7 +46,8 @@ void RunClassSet(ClassSetParts parts) {
     return;
   }
   const LocalDateTime today = parts.clock.Now();
-  std::optional<BatchChoice> choice = parts.window.AskForBatch(SettingsSummary(settings), today);
+  std::optional<BatchChoice> choice =
+      parts.window.AskForBatch(SettingsSummary(settings), today, parts.converter != nullptr);
   if (!choice) return;
 
   BatchResult result = Write(parts, settings, *choice, today);

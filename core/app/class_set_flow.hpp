@@ -41,9 +41,10 @@ inline constexpr std::chrono::milliseconds kProgressDelay{1000};
 class ClassSetWindow {
  public:
   virtual ~ClassSetWindow() = default;
-  // The 批量生成 dialog over the window: the choice, or nothing when the user cancels.
+  // The 批量生成 dialog over the window: the choice, or nothing when the user cancels. Without
+  // a PDF route the dialog shows PDF as unavailable.
   virtual std::optional<BatchChoice> AskForBatch(const std::string& settingsSummary,
-                                                 const LocalDateTime& today) = 0;
+                                                 const LocalDateTime& today, bool pdfAvailable) = 0;
   // Runs `write` of `sheets` sheets on a thread of its own while the window waits, showing a
   // progress window with 取消 once kProgressDelay has passed. Returns what `write` returned.
   virtual BatchResult WriteWithProgress(

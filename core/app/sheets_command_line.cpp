@@ -1,5 +1,6 @@
 #include "core/app/sheets_command_line.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <chrono>
@@ -74,6 +75,51 @@ std::optional<std::string> Invalid(std::string_view option, std::string_view rul
   return std::string(option) + " " + std::string(rule) + "：" + value;
 }
 
+// The draw adds at most 32767 to the lower bound: a wider range would be cut short unseen.
+constexpr long long kWidestRange = 32767;
+
+// A range bound as a number: decimal digits only, read however many there are (a value too
+// large for any type is too large for the range as well).
+long long BoundValue(std::string_view digits) {
+  constexpr long long kBeyondAnyRange = 1LL << 40;
+  long long value = 0;
+  for (const char digit : digits) {
+    value = std::min(value * 10 + (digit - '0'), kBeyondAnyRange);
+  }
+  return value;
+}
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What a range bound given on its own cannot be: anything but a whole number, or negative.
+// (The window reads its range boxes in its own forgiving way; the command line asks for
+// numbers.)
+std::optional<std::string> BoundProblem(std::string_view option, const std::string& value) {
+  if (value.starts_with('-') && AllDigits(std::string_view(value).substr(1))) {
+    return Invalid(option, "不能是负数", value);
+  }
+  if (!AllDigits(value)) return Invalid(option, "须是 0 或更大的整数", value);
+  return std::nullopt;
+}
+
+// The two bounds together, in either order: the larger one at most the smaller one + 32767.
+std::optional<std::string> RangeProblem(const SheetsOptions& options) {
+  const long long from = BoundValue(options.from);
+  const long long to = BoundValue(options.to);
+  const bool toIsLarger = to >= from;
+  const long long largest = std::min(from, to) + kWidestRange;
+  if (std::max(from, to) <= largest) return std::nullopt;
+  const std::string_view option = toIsLarger ? "--to" : "--from";
+  const std::string_view other = toIsLarger ? "--from" : "--to";
+  return Invalid(option,
+                 "最大是 " + std::to_string(largest) + "（" + std::string(other) + " 的值加 " +
+                     std::to_string(kWidestRange) + "）",
+                 toIsLarger ? options.to : options.from);
+}
+
 const std::array<std::pair<std::string_view, ValueReader>, 10>& ValueOptions() {
   static const std::array<std::pair<std::string_view, ValueReader>, 10>
       options =
@@ -98,11 +144,13 @@ const std::array<std::pair<std::string_view, ValueReader>, 10>& ValueOptions() {
                    }},
                   {"--from",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     if (const auto reason = BoundProblem("--from", v)) return reason;
                      o.from = v;
                      return std::nullopt;
                    }},
                   {"--to",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     if (const auto reason = BoundProblem("--to", v)) return reason;
                      o.to = v;
                      return std::nullopt;
                    }},
@@ -200,6 +248,9 @@ ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& argumen
       return UsageError(*reason);
     }
   }
+  if (const std::optional<std::string> reason = RangeProblem(parsed.options)) {
+    return UsageError(*reason);
+  }
   if (parsed.options.request.outputPath.empty()) return UsageError("缺少 --output 文件");
   return parsed;
 }
@@ -223,16 +274,18 @@ std::string SheetsUsage() {
 std::string SheetsHelp() {
   return "用法：kalkora-sheets [选项...] --output 文件\n"
          "按题卡的设置生成一套题卡（可附答案），存为 Word 文档（.docx）或 PDF。\n"
-         "每个选项也可写成 --选项=值；选项后面的参数总是它的值，例如 --from -20。\n"
+         "每个选项也可写成 --选项=值；选项后面的参数总是它的值，即使以“-”开头，\n"
+         "例如 --output -草稿.docx。\n"
          "\n"
          "  --kind 题型         " +
          KindList() +
          "（默认 加法）\n"
          "  --problems 题数     18、24 或 30（默认 18）\n"
-         "  --from 数，--to 数  数的范围，读法与窗口的范围框相同（默认 1 和 100）\n"
+         "  --from 数，--to 数  数的范围：0 或更大的整数，两数相差至多 32767（默认 1 和 100）\n"
          "  --decimals 位数     加小数点，位数是小数位数框能放的一个字符：数字或“-”（默认不加）\n"
          "  --sheets 份数       1 到 500（默认 1）\n"
-         "  --code 卷号         第一份的卷号，100000 到 999999，后面每份加 1（默认随机）\n"
+         "  --code 卷号         第一份的卷号，100000 到 999999，后面每份加 1，\n"
+         "                      999999 之后接 100000（默认随机）\n"
          "  --answers           同时生成答案，存在文件旁边，文件名后加“-答案”\n"
          "  --date 日期         日期行的日期，YYYY-MM-DD（默认今天）\n"
          "  --title 标题        题卡和答案的标题，代替“数学作业练习”；一行须放得下，最多 " +
@@ -244,7 +297,7 @@ std::string SheetsHelp() {
          "  --help，--version\n"
          "\n"
          "退出码：0 已写出；2 设置被拒绝或用法错误；3 无法写出文件；\n"
-         "4 要 PDF 而这个版本没有写 PDF 的办法。\n"
+         "4 要 PDF 而这个版本没有写 PDF 的办法；130 被中断（Ctrl+C 等），没有写入文件。\n"
          "\n"
          "例：kalkora-sheets --kind 减法 --problems 30 --sheets 40 --answers --output 三年级.pdf\n";
 }

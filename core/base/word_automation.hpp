@@ -42,14 +42,15 @@ class WordAutomation {
   virtual bool SetFontSize(float points) = 0;
 
   // Word文档集 drops its collection, document, selection and font; the office keeps running
-  // with its documents open.
-  virtual void ReleaseDocuments() = 0;
+  // with its documents open. False when the office did not answer.
+  virtual bool ReleaseDocuments() = 0;
   // The exit step: DocumentsObject, the documents unit and the application are released.
   virtual void ReleaseAll() = 0;
 
-  // Called from another thread when a call has not returned in time: the call in progress
-  // returns (failed) as soon as it can, and this connection does nothing more with the office
-  // (it starts none and types nothing). The next call is made over a new connection.
+  // Called from another thread when a call has not returned in time: this connection starts
+  // no office and makes no call after the one in progress, except to let go of its documents
+  // (their views unlocked) once that call has returned. The next call is made over a new
+  // connection.
   virtual void Abandon() = 0;
 
   // After a failed CreateApplication: the message that says why, when the office can tell

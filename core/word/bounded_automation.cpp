@@ -1,5 +1,7 @@
 #include "core/word/bounded_automation.hpp"
 
+#include "core/word/office_messages.hpp"
+
 #include <algorithm>
 #include <condition_variable>
 #include <exception>
@@ -65,11 +67,12 @@ void BoundedAutomation::Worker::Serve(const Connect& connect, const ThreadHooks&
 }
 
 BoundedAutomation::BoundedAutomation(Connect connect, std::chrono::milliseconds limit,
-                                     ThreadHooks hooks)
+                                     ThreadHooks hooks, Wait wait)
     : connect_(std::move(connect)),
       limit_(limit),
       exitLimit_(std::min<std::chrono::milliseconds>(limit, std::chrono::seconds(1))),
-      hooks_(std::move(hooks)) {}
+      hooks_(std::move(hooks)),
+      wait_(std::move(wait)) {}
 
 BoundedAutomation::~BoundedAutomation() {
   ReleaseAll();
@@ -92,6 +95,14 @@ bool BoundedAutomation::HasWorker() {
   if (!worker_) return false;
   std::lock_guard workerLock(worker_->mutex);
   return !worker_->abandonRequested;
+}
+
+bool BoundedAutomation::OfficeStillBusy() {
+  if (!letGo_) return false;
+  std::lock_guard lock(letGo_->mutex);
+  if (!letGo_->ended) return true;
+  letGo_ = nullptr;
+  return false;
 }
 
 std::shared_ptr<BoundedAutomation::Worker> BoundedAutomation::CurrentWorker() {
@@ -130,16 +141,34 @@ void BoundedAutomation::LetGo() {
     worker->changed.notify_all();
   }
   thread_.detach();
+  letGo_ = worker;
 }
 
 bool BoundedAutomation::Run(Call call, std::chrono::milliseconds limit) {
+  refusedAtOnce_ = OfficeStillBusy();
+  if (refusedAtOnce_) return false;
   const std::shared_ptr<Worker> worker = CurrentWorker();
   std::unique_lock lock(worker->mutex);
   worker->call = std::move(call);
   worker->result.reset();
   worker->changed.notify_all();
-  worker->changed.wait_for(lock, limit,
-                           [&] { return worker->result.has_value() || worker->abandonRequested; });
+  lock.unlock();
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  const Settled settled = [&](std::chrono::milliseconds step) {
+    // Unlocked between steps: the hook may run the window's events, and one of them may ask
+    // for an Abandon, which takes this lock.
+    std::unique_lock held(worker->mutex);
+    const auto until = std::min(deadline, std::chrono::steady_clock::now() + step);
+    return worker->changed.wait_until(held, until, [&] {
+      return worker->result.has_value() || worker->abandonRequested;
+    }) || std::chrono::steady_clock::now() >= deadline;
+  };
+  if (wait_) {
+    wait_(settled);
+  } else {
+    settled(limit);
+  }
+  lock.lock();
   if (worker->result) {
     if (worker->error) std::rethrow_exception(std::exchange(worker->error, nullptr));
     return *worker->result;
@@ -165,6 +194,7 @@ void BoundedAutomation::Abandon() {
 }
 
 std::optional<UserMessage> BoundedAutomation::ConnectionRefusal() {
+  if (refusedAtOnce_) return OfficeMessage(kWordNotAnswering);
   if (!HasWorker()) return std::nullopt;
   auto refusal = std::make_shared<std::optional<UserMessage>>();
   const bool asked = Run(
@@ -219,14 +249,9 @@ bool BoundedAutomation::SetFontSize(float points) {
   return Run([=](WordAutomation& office) { return office.SetFontSize(points); }, limit_);
 }
 
-void BoundedAutomation::ReleaseDocuments() {
-  if (!HasWorker()) return;
-  Run(
-      [](WordAutomation& office) {
-        office.ReleaseDocuments();
-        return true;
-      },
-      limit_);
+bool BoundedAutomation::ReleaseDocuments() {
+  if (!HasWorker()) return !OfficeStillBusy();
+  return Run([](WordAutomation& office) { return office.ReleaseDocuments(); }, limit_);
 }
 
 void BoundedAutomation::ReleaseAll() {

@@ -15,8 +15,15 @@ namespace kalkora {
 // own: `hooks.start` prepares each new worker thread (COM's apartment on Windows), `connect`
 // makes the connection there, and `hooks.end` undoes the start once the connection is gone.
 // A call that has not returned within the limit fails at once: its connection is abandoned and
-// its worker is let go, to end by itself whenever the call returns; it owns everything it
-// touches. The next call starts a new worker and connection.
+// its worker is let go, to end by itself once the office has answered that call and the
+// connection has let go of its documents; it owns everything it touches. Until then every call
+// fails at once, with ConnectionRefusal then saying that the office is not answering: an office
+// that did not answer one call will not answer the next one either, and waiting the whole
+// limit again helps nobody. After that the next call starts a new worker and connection.
+//
+// The calling thread waits for each call through `wait`, which a window fills in to go on
+// answering its display system (an office asking the window for the clipboard, say) while the
+// user's input stays blocked.
 class BoundedAutomation : public WordAutomation {
  public:
   using Connect = std::function<std::unique_ptr<WordAutomation>()>;
@@ -24,8 +31,13 @@ class BoundedAutomation : public WordAutomation {
     std::function<void()> start;
     std::function<void()> end;
   };
+  // Waits on the calling thread until `settled(step)` is true; settled blocks at most `step`
+  // and is true once the call has returned or its limit has passed. Empty: one plain wait.
+  using Settled = std::function<bool(std::chrono::milliseconds step)>;
+  using Wait = std::function<void(const Settled& settled)>;
 
-  BoundedAutomation(Connect connect, std::chrono::milliseconds limit, ThreadHooks hooks = {});
+  BoundedAutomation(Connect connect, std::chrono::milliseconds limit, ThreadHooks hooks = {},
+                    Wait wait = {});
   // Releases the connection within the exit limit and never waits on a call that hangs.
   ~BoundedAutomation() override;
   BoundedAutomation(const BoundedAutomation&) = delete;
@@ -43,9 +55,9 @@ class BoundedAutomation : public WordAutomation {
   bool SetFontSize(float points) override;
   // Without a worker there is nothing to release. ReleaseAll, the exit step, has the exit
   // limit: at most a second, so that closing the window never waits long on the office.
-  void ReleaseDocuments() override;
+  bool ReleaseDocuments() override;
   void ReleaseAll() override;
-  // From any thread: the call in progress fails now and the next one starts a new worker.
+  // From any thread: the call in progress fails now, as on its time limit.
   void Abandon() override;
   std::optional<UserMessage> ConnectionRefusal() override;
 
@@ -59,6 +71,8 @@ class BoundedAutomation : public WordAutomation {
   // The current worker, no longer current.
   std::shared_ptr<Worker> TakeWorker();
   bool HasWorker();
+  // A worker that was let go is still waiting on the office, or releasing its connection.
+  bool OfficeStillBusy();
   // Abandons the worker's connection and lets its thread go on alone.
   void LetGo();
 
@@ -66,8 +80,11 @@ class BoundedAutomation : public WordAutomation {
   const std::chrono::milliseconds limit_;
   const std::chrono::milliseconds exitLimit_;
   const ThreadHooks hooks_;
+  const Wait wait_;
   std::mutex mutex_;  // guards worker_: Abandon comes from other threads
   std::shared_ptr<Worker> worker_;
+  std::shared_ptr<Worker> letGo_;  // the worker let go last, used by the calling thread only
+  bool refusedAtOnce_ = false;     // the last call failed at once on letGo_
   std::thread thread_;  // the current worker's, used only by the thread that makes the calls
 };
 

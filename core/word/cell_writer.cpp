@@ -43,7 +43,7 @@ bool CellWriter::FinishSheet() {
   if (!automation_.MoveDown(wdParagraph, kParagraphsOutOfTable, wdMove)) return false;
   if (!automation_.TypeText(DateText(clock_.Now()))) return false;
   clock_.Pause(kClosingPause);
-  automation_.ReleaseDocuments();
+  if (!automation_.ReleaseDocuments()) return false;
   clock_.Pause(kClosingPause);
   return true;
 }

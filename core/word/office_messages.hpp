@@ -20,6 +20,9 @@ inline constexpr std::string_view kTemplateNotWritten = "无法写入表格模�
 inline constexpr std::string_view kTemplateNotOpened = "无法打开表格模板：";
 inline constexpr std::string_view kWordStoppedMidRun =
     "生成题库时 WORD 软 件停止响应，题库没有完成。";
+// The office has still not answered a call that an earlier run gave up on.
+inline constexpr std::string_view kWordNotAnswering =
+    "WORD 软 件没有响应，上一次的操作还没有完成。请等它恢复响应后再试。";
 // The office can only run out of sight (no desktop plug-in): a sheet would open nowhere.
 inline constexpr std::string_view kWordCannotShowWindows =
     "WORD 软 件无法显示窗口，题库会看不见。请安装 libreoffice-writer 和桌面组件（例如 "

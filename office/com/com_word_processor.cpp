@@ -40,7 +40,10 @@ bool ComWordProcessor::TypeText(std::string_view text) {
 
 bool ComWordProcessor::SetFontSize(float points) { return word_.SetFontSize(points); }
 
-void ComWordProcessor::ReleaseDocuments() { word_.ReleaseDocuments(); }
+bool ComWordProcessor::ReleaseDocuments() {
+  word_.ReleaseDocuments();
+  return true;
+}
 
 void ComWordProcessor::ReleaseAll() { word_.ReleaseAll(); }
 

@@ -38,7 +38,7 @@ Reference<XComponentContext> Bootstrap() {
   return {};
 }
 
-// Disposing the bridge closes its connection: every call waiting on it returns.
+// Disposing the bridge closes its connection.
 void Close(const Reference<css::connection::XConnection>& connection,
            const Reference<css::bridge::XBridge>& bridge) {
   try {
@@ -66,11 +66,12 @@ Reference<XComponentContext> ConnectToPipe(const std::string& pipeName) {
   return OfficeLink().Connect(pipeName);
 }
 
-// What the URL resolver does, in steps that a Cut can reach: the pipe, the bridge over it, and
-// the office's context fetched through the bridge (where a stopped office keeps us waiting).
+// What the URL resolver does, in steps that an Abandon can stop between: the pipe, the bridge
+// over it, and the office's context fetched through the bridge (where a stopped office keeps
+// us waiting).
 Reference<XComponentContext> OfficeLink::Connect(const std::string& pipeName) {
   const Reference<XComponentContext> local = LocalContext();
-  if (!local.is() || IsCut()) return {};
+  if (!local.is() || IsAbandoned()) return {};
   try {
     const Reference<css::connection::XConnection> connection =
         css::connection::Connector::create(local)->connect(ToOUString("pipe,name=" + pipeName));
@@ -89,7 +90,7 @@ bool OfficeLink::Hold(const Reference<css::connection::XConnection>& connection,
                       const Reference<css::bridge::XBridge>& bridge) {
   {
     std::lock_guard lock(mutex_);
-    if (!cut_) {
+    if (!abandoned_) {
       connection_ = connection;
       bridge_ = bridge;
       return true;
@@ -99,35 +100,26 @@ bool OfficeLink::Hold(const Reference<css::connection::XConnection>& connection,
   return false;
 }
 
-bool OfficeLink::UnlessCut(const std::function<void()>& action) {
+bool OfficeLink::UnlessAbandoned(const std::function<void()>& action) {
   std::lock_guard lock(mutex_);
-  if (cut_) return false;
+  if (abandoned_) return false;
   action();
   return true;
 }
 
-void OfficeLink::Cut() {
-  Reference<css::connection::XConnection> connection;
-  Reference<css::bridge::XBridge> bridge;
-  {
-    std::lock_guard lock(mutex_);
-    cut_ = true;
-    connection = connection_;
-    bridge = bridge_;
-    connection_.clear();
-    bridge_.clear();
-  }
-  Close(connection, bridge);
+void OfficeLink::Abandon() {
+  std::lock_guard lock(mutex_);
+  abandoned_ = true;
 }
 
-bool OfficeLink::IsCut() const {
+bool OfficeLink::IsAbandoned() const {
   std::lock_guard lock(mutex_);
-  return cut_;
+  return abandoned_;
 }
 
 bool OfficeLink::IsLive() const {
   std::lock_guard lock(mutex_);
-  return !cut_ && bridge_.is();
+  return bridge_.is();
 }
 
 void OfficeLink::Drop() {

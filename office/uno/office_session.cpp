@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace kalkora::uno {
@@ -29,23 +28,6 @@ std::shared_ptr<OfficeChild> OfficeSession::StartUnlessRunning(const OfficeLaunc
   std::lock_guard lock(mutex_);
   if (!child_ || child_->State() != ChildState::Running) child_ = OfficeChild::Start(launch);
   return child_;
-}
-
-void OfficeSession::RememberLocked(const std::string& title) {
-  std::lock_guard lock(mutex_);
-  locked_.push_back(title);
-}
-
-void OfficeSession::ForgetLocked(const std::string& title) {
-  std::lock_guard lock(mutex_);
-  if (const auto found = std::ranges::find(locked_, title); found != locked_.end()) {
-    locked_.erase(found);
-  }
-}
-
-std::vector<std::string> OfficeSession::LockedTitles() {
-  std::lock_guard lock(mutex_);
-  return locked_;
 }
 
 }  // namespace kalkora::uno

@@ -22,14 +22,16 @@ struct UnoOfficeOptions {
   std::string pipeName = DefaultPipeName();
   std::string profileUrl;  // -env:UserInstallation for a started office; empty: the user's
   bool headless = !HasDisplay();
+  // Where the templates that sheets are made from are kept: a document of ours is one made
+  // from a template there.
+  std::string templateFolder;
   std::string officeProgram;  // soffice to start; empty: the one on the search path
   std::chrono::milliseconds connectTimeout{30000};
 };
 
 // What the connections to one office share (the time limit gives each of its workers a
-// connection of its own): how the office is reached and started, the office we started, and
-// the documents whose views our connections locked, by title, so that a later connection
-// unlocks what an abandoned one left locked. Safe from any thread.
+// connection of its own): how the office is reached and started, and the office we started.
+// Safe from any thread.
 class OfficeSession {
  public:
   explicit OfficeSession(UnoOfficeOptions options) : options_(std::move(options)) {}
@@ -42,15 +44,10 @@ class OfficeSession {
   // started twice), else a newly started one; null when none could be started.
   std::shared_ptr<OfficeChild> StartUnlessRunning(const OfficeLaunch& launch);
 
-  void RememberLocked(const std::string& title);
-  void ForgetLocked(const std::string& title);
-  std::vector<std::string> LockedTitles();
-
  private:
   const UnoOfficeOptions options_;
   std::mutex mutex_;
   std::shared_ptr<OfficeChild> child_;
-  std::vector<std::string> locked_;
 };
 
 }  // namespace kalkora::uno

@@ -10,7 +10,6 @@
 #include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/frame/XModel.hpp>
-#include <com/sun/star/frame/XTitle.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <thread>
 
@@ -49,10 +48,14 @@ void CloseQuietly(const Reference<css::lang::XComponent>& component) {
   }
 }
 
-template <typename Document>
-std::string TitleOf(const Reference<Document>& document) {
-  const Reference<css::frame::XTitle> title(document, UNO_QUERY);
-  return title.is() ? ToUtf8(title->getTitle()) : std::string();
+// The file an untitled document was made from; empty for any other document.
+rtl::OUString TemplateOf(const Reference<css::frame::XModel>& model) {
+  if (!model->getURL().isEmpty()) return {};
+  for (const css::beans::PropertyValue& argument : model->getArgs()) {
+    rtl::OUString url;
+    if (argument.Name == "URL" && (argument.Value >>= url)) return url;
+  }
+  return {};
 }
 
 }  // namespace
@@ -66,7 +69,6 @@ struct UnoWordProcessor::Connection {
   Reference<css::frame::XComponentLoader> documentsObject;
   Reference<css::text::XTextDocument> document;
   std::optional<WriterSelection> selection;
-  std::string lockedTitle;  // of the document whose views the selection locked
   std::optional<float> pendingSize;
 
   bool HasSelection() const { return documentsUnit.is() && selection.has_value(); }
@@ -91,8 +93,9 @@ bool UnoWordProcessor::Guarded(const std::function<bool()>& call) {
   return false;
 }
 
-void UnoWordProcessor::DropDocument() {
+bool UnoWordProcessor::DropDocument() {
   Connection& held = *connection_;
+  bool unlocked = true;
   if (held.selection) {
     if (link_.IsLive()) {
       try {
@@ -100,11 +103,12 @@ void UnoWordProcessor::DropDocument() {
       } catch (const css::uno::Exception&) {
       }
     }
-    if (held.selection->Unlock()) session_->ForgetLocked(held.lockedTitle);
+    unlocked = held.selection->Unlock();
     held.selection.reset();
   }
   held.document.clear();
   held.pendingSize.reset();
+  return unlocked;
 }
 
 void UnoWordProcessor::DropOffice() {
@@ -132,10 +136,10 @@ bool UnoWordProcessor::ConnectOrStart() {
   // Nothing is started once the connection was abandoned (the window may be closing).
   std::shared_ptr<OfficeChild> child;
   const auto start = [&] { child = session_->StartUnlessRunning(launch); };
-  if (!link_.UnlessCut(start) || !child) return false;
+  if (!link_.UnlessAbandoned(start) || !child) return false;
 
   const auto deadline = std::chrono::steady_clock::now() + options.connectTimeout;
-  while (std::chrono::steady_clock::now() < deadline && !link_.IsCut()) {
+  while (std::chrono::steady_clock::now() < deadline && !link_.IsAbandoned()) {
     std::this_thread::sleep_for(kConnectRetry);
     context = link_.Connect(options.pipeName);
     if (context.is()) return true;
@@ -144,7 +148,7 @@ bool UnoWordProcessor::ConnectOrStart() {
       case ChildState::Running:
         break;
       case ChildState::RestartRequested:
-        if (!link_.UnlessCut(start) || !child) return false;
+        if (!link_.UnlessAbandoned(start) || !child) return false;
         break;
       case ChildState::Exited:
         // It handed the pipe to an office of the same profile that was already running.
@@ -158,25 +162,24 @@ bool UnoWordProcessor::ConnectOrStart() {
 }
 
 void UnoWordProcessor::UnlockLeftovers() {
-  const std::vector<std::string> titles = session_->LockedTitles();
-  if (titles.empty()) return;
+  const std::string& folder = session_->Options().templateFolder;
+  if (folder.empty()) return;
+  const rtl::OUString ours = FileUrl(folder + "/");
   Connection& held = *connection_;
-  const bool looked = Guarded([&] {
+  Guarded([&] {
     const Reference<css::container::XEnumeration> all =
         held.application->getComponents()->createEnumeration();
     while (all->hasMoreElements()) {
       const Reference<css::frame::XModel> model(all->nextElement(), UNO_QUERY);
-      if (!model.is() || std::ranges::find(titles, TitleOf(model)) == titles.end()) continue;
+      if (!model.is() || !model->hasControllersLocked() || !TemplateOf(model).startsWith(ours)) {
+        continue;
+      }
       for (int i = 0; i < kMostUnlocks && model->hasControllersLocked(); ++i) {
         model->unlockControllers();
       }
     }
     return true;
   });
-  // Unlocked now, or closed since.
-  if (looked) {
-    for (const std::string& title : titles) session_->ForgetLocked(title);
-  }
 }
 
 bool UnoWordProcessor::CreateApplication() {
@@ -231,11 +234,8 @@ bool UnoWordProcessor::AddDocument(std::string_view templatePath) {
       return false;
     }
     DropDocument();
-    const std::string title = TitleOf(document);
     held.document = document;
     held.selection.emplace(document, [this] { return link_.IsLive(); });
-    held.lockedTitle = title;
-    session_->RememberLocked(title);
     return true;
   });
 }
@@ -298,9 +298,10 @@ bool UnoWordProcessor::SetFontSize(float points) {
   return true;
 }
 
-void UnoWordProcessor::ReleaseDocuments() {
-  DropDocument();
+bool UnoWordProcessor::ReleaseDocuments() {
+  const bool unlocked = DropDocument();
   connection_->documentsUnit.clear();
+  return unlocked;
 }
 
 void UnoWordProcessor::ReleaseAll() {
@@ -308,6 +309,6 @@ void UnoWordProcessor::ReleaseAll() {
   link_.Drop();
 }
 
-void UnoWordProcessor::Abandon() { link_.Cut(); }
+void UnoWordProcessor::Abandon() { link_.Abandon(); }
 
 }  // namespace kalkora::uno

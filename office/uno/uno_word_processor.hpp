@@ -18,7 +18,7 @@ namespace kalkora::uno {
 // Desktop as component loader, the selection a paragraph-stop model of the document kept in
 // step with its view cursor. An office that does not answer on the pipe is started; a failing
 // call marks the connection dead so that the next CreateApplication connects afresh. The
-// office is never terminated from here.
+// office is never terminated from here: it may hold the user's unsaved sheets.
 class UnoWordProcessor : public WordAutomation {
  public:
   // A connection with a session of its own.
@@ -41,10 +41,12 @@ class UnoWordProcessor : public WordAutomation {
   bool MoveRight(std::int32_t unit, std::int32_t count, std::int32_t extend) override;
   bool TypeText(std::string_view text) override;
   bool SetFontSize(float points) override;
-  void ReleaseDocuments() override;
+  // False when the document's views could not be unlocked.
+  bool ReleaseDocuments() override;
   void ReleaseAll() override;
-  // From another thread: the connection is cut, so that a call or connection attempt that
-  // waits on the office returns, and this connection starts no office any more.
+  // From another thread: this connection starts no office and connects no more; a call that
+  // waits on the office goes on waiting for its answer, so that the documents can be let go
+  // (unlocked) over the same connection afterwards.
   void Abandon() override;
   std::optional<UserMessage> ConnectionRefusal() override { return refusal_; }
 
@@ -58,13 +60,15 @@ class UnoWordProcessor : public WordAutomation {
   bool ConnectOrStart();
   // The soffice program to start, links resolved; empty when there is none.
   std::string OfficeProgram() const;
-  // Unlocks the documents of ours that earlier connections left locked.
+  // Unlocks the documents of ours that earlier connections left locked, in this process or in
+  // one that has ended since: untitled documents made from a template of our folder.
   void UnlockLeftovers();
   // Runs one exchange with the office. A runtime failure (the office went away, the bridge was
   // disposed, an object died) drops the whole connection so that the next CreateApplication
   // connects afresh; any other UNO failure just fails the operation.
   bool Guarded(const std::function<bool()>& call);
-  void DropDocument();
+  // True when the document's views are no longer locked by this connection.
+  bool DropDocument();
   void DropOffice();
 
   std::shared_ptr<OfficeSession> session_;

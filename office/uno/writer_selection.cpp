@@ -77,7 +77,8 @@ void WriterSelection::Finish() {
   const Reference<css::text::XTextViewCursorSupplier> views(model_->getCurrentController(),
                                                             UNO_QUERY);
   if (views.is() && lastTyped_.is()) views->getViewCursor()->gotoRange(lastTyped_->getEnd(), false);
-  model_->unlockControllers();
+  // Another connection may have unlocked them meanwhile, taking them for a dead one's leftovers.
+  if (model_->hasControllersLocked()) model_->unlockControllers();
   locked_ = false;
 }
 
@@ -85,7 +86,7 @@ bool WriterSelection::Unlock() noexcept {
   if (!locked_) return true;
   if (!connectionLive_ || !connectionLive_()) return false;
   try {
-    model_->unlockControllers();
+    if (model_->hasControllersLocked()) model_->unlockControllers();
     locked_ = false;
   } catch (...) {
     // The office went away meanwhile: the lock is left to the next connection.

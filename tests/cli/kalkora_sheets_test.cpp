@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +40,15 @@ class KalkoraSheetsTest : public ::testing::Test {
   // Runs the program with these arguments; `path` replaces the search path when given.
   Outcome Start(std::vector<std::string> arguments, const char* path = nullptr) {
     arguments.insert(arguments.begin(), KALKORA_SHEETS_PROGRAM);
+    return Spawn(std::move(arguments), path);
+  }
+  // Runs the program through the shell: `script` ("ulimit -f 8; exec \"$0\" \"$@\"") starts
+  // it, with these arguments.
+  Outcome StartThrough(const std::string& script, std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"/bin/sh", "-c", script, KALKORA_SHEETS_PROGRAM});
+    return Spawn(std::move(arguments));
+  }
+  Outcome Spawn(std::vector<std::string> arguments, const char* path = nullptr) {
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
@@ -99,6 +109,13 @@ TEST_F(KalkoraSheetsTest, UsageErrorsAndRefusalsExitWithTwoAndWriteNothing) {
       {{"--problems", "30", "--decimals", "4", "--output", In("a.pdf")},
        "30题的作业，小数点如果大于3位，将无法显示出来！\n"},
       {{"--decimals", "0", "--output", In("a.docx")}, "支持输入的小数点位数范围 1－－5位 之间！\n"},
+      {{"--from", "abc", "--output", In("a.docx")},
+       std::string("kalkora-sheets: --from 须是 0 或更大的整数：abc\n") + kUsage},
+      {{"--from", "-5", "--to", "5", "--output", In("a.docx")},
+       std::string("kalkora-sheets: --from 不能是负数：-5\n") + kUsage},
+      {{"--to", "100000000000", "--output", In("a.docx")},
+       std::string("kalkora-sheets: --to 最大是 32768（--from 的值加 32767）：100000000000\n") +
+           kUsage},
   };
   for (const auto& c : cases) {
     const Outcome run = Start(c.arguments);
@@ -111,7 +128,7 @@ TEST_F(KalkoraSheetsTest, UsageErrorsAndRefusalsExitWithTwoAndWriteNothing) {
 
 TEST_F(KalkoraSheetsTest, WritesTheSetAndItsKeyReplacingAnOlderFileTheSameForTheSameCode) {
   std::ofstream(In("set.docx")) << "an older set";
-  const std::vector<std::string> arguments{"--kind=减法", "--from",     "-20",      "--sheets",
+  const std::vector<std::string> arguments{"--kind=减法", "--from",     "20",       "--sheets",
                                            "3",           "--answers",  "--code",   "482913",
                                            "--date",      "2026-12-09", "--output", In("set.docx")};
   Outcome run = Start(arguments);
@@ -134,8 +151,8 @@ TEST_F(KalkoraSheetsTest, WritesTheSetAndItsKeyReplacingAnOlderFileTheSameForThe
 TEST_F(KalkoraSheetsTest, AnUnwritableFileExitsWithThree) {
   const Outcome run = Start({"--output", In("missing/a.docx")});
   EXPECT_EQ(run.exitCode, 3);
-  EXPECT_TRUE(run.err.starts_with("kalkora-sheets: 无法写入文件：" + In("missing/a.docx")))
-      << run.err;
+  EXPECT_EQ(run.err,
+            "kalkora-sheets: 无法写入文件：" + In("missing/a.docx") + "（文件夹不存在）\n");
   EXPECT_EQ(FileCount(), 0u);
 }
 
@@ -264,6 +281,145 @@ TEST_F(KalkoraSheetsTest, HelpAndVersionGoToStandardOutput) {
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.out.find("--answers"), std::string::npos);
   EXPECT_EQ(run.err, "");
+}
+
+// An existing file keeps its mode; a read-only one is not replaced at all.
+TEST_F(KalkoraSheetsTest, AReplacedFileKeepsItsModeAndAReadOnlyOneIsRefused) {
+  const std::vector<std::string> arguments{"--answers", "--output", In("set.docx")};
+  std::ofstream(In("set.docx")) << "older sheets";
+  std::ofstream(In("set-答案.docx")) << "older key";
+  fs::permissions(In("set.docx"), fs::perms(0444));
+  Outcome run = Start(arguments);
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_EQ(run.err, "kalkora-sheets: 无法写入文件：" + In("set.docx") + "（文件是只读的）\n");
+  EXPECT_EQ(kalkora::testing::FileBytes(In("set.docx")), "older sheets");
+  EXPECT_EQ(kalkora::testing::FileBytes(In("set-答案.docx")), "older key");
+  EXPECT_EQ(fs::status(In("set.docx")).permissions(), fs::perms(0444));
+  EXPECT_EQ(FileCount(), 2u);
+
+  fs::permissions(In("set.docx"), fs::perms(0640));
+  fs::permissions(In("set-答案.docx"), fs::perms(0600));
+  run = Start(arguments);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(kalkora::testing::FileBytes(In("set-答案.docx")).starts_with("PK"));
+  EXPECT_EQ(fs::status(In("set.docx")).permissions(), fs::perms(0640));
+  EXPECT_EQ(fs::status(In("set-答案.docx")).permissions(), fs::perms(0600)) << "a private key";
+}
+
+// Runs that write the same set at once: whichever ends last, its sheets and its key are the
+// ones left, never the sheets of one and the key of the other.
+TEST_F(KalkoraSheetsTest, RivalRunsNeverMixTheirSets) {
+  struct Set {
+    std::string sheets, key;
+  };
+  const auto arguments = [](const char* code, const std::string& output) {
+    return std::vector<std::string>{KALKORA_SHEETS_PROGRAM,
+                                    "--answers",
+                                    "--date",
+                                    "2026-12-09",
+                                    "--code",
+                                    code,
+                                    "--output",
+                                    output};
+  };
+  std::vector<Set> sets;
+  for (const char* code : {"111111", "222222"}) {
+    ASSERT_EQ(
+        Start({"--answers", "--date", "2026-12-09", "--code", code, "--output", In("alone.docx")})
+            .exitCode,
+        0);
+    sets.push_back({kalkora::testing::FileBytes(In("alone.docx")),
+                    kalkora::testing::FileBytes(In("alone-答案.docx"))});
+  }
+  ASSERT_NE(sets[0].sheets, sets[1].sheets);
+  int mixed = 0;
+  for (int attempt = 0; attempt < 60; ++attempt) {
+    std::vector<pid_t> runs;
+    for (const char* code : {"111111", "222222"}) {
+      std::vector<std::string> argv = arguments(code, In("set.docx"));
+      std::vector<char*> pointers;
+      for (std::string& argument : argv) pointers.push_back(argument.data());
+      pointers.push_back(nullptr);
+      pid_t pid = 0;
+      ASSERT_EQ(posix_spawn(&pid, pointers[0], nullptr, nullptr, pointers.data(), environ), 0);
+      runs.push_back(pid);
+    }
+    for (const pid_t pid : runs) {
+      int status = 0;
+      ::waitpid(pid, &status, 0);
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const Set left{kalkora::testing::FileBytes(In("set.docx")),
+                   kalkora::testing::FileBytes(In("set-答案.docx"))};
+    const bool whole = (left.sheets == sets[0].sheets && left.key == sets[0].key) ||
+                       (left.sheets == sets[1].sheets && left.key == sets[1].key);
+    mixed += whole ? 0 : 1;
+  }
+  EXPECT_EQ(mixed, 0);
+  EXPECT_EQ(FileCount(), 4u) << "no temporary file left";
+}
+
+// A file size limit makes the write fail (SIGXFSZ would kill the run halfway); a full
+// standard output is a failure too.
+TEST_F(KalkoraSheetsTest, AWriteThatFailsIsAnErrorAndLeavesNothing) {
+  std::ofstream(In("set.docx")) << "older sheets";
+  Outcome run = StartThrough("ulimit -f 8 && exec \"$0\" \"$@\"",
+                             {"--sheets", "100", "--output", In("set.docx")});
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_EQ(run.err,
+            "kalkora-sheets: 无法写入文件：" + In("set.docx") + "（文件超出了系统允许的大小）\n");
+  EXPECT_EQ(kalkora::testing::FileBytes(In("set.docx")), "older sheets");
+  EXPECT_EQ(FileCount(), 1u) << "no partial temporary file";
+
+  for (const char* option : {"--help", "--version"}) {
+    run = StartThrough("exec \"$0\" \"$@\" > /dev/full", {option});
+    EXPECT_EQ(run.exitCode, 3) << option;
+    EXPECT_EQ(run.err, "kalkora-sheets: 无法写出到标准输出（磁盘已满）\n");
+  }
+}
+
+// The hidden temporary files of a writer that was killed carry its process id: the next run
+// in the folder takes them away.
+TEST_F(KalkoraSheetsTest, TheNextRunRemovesTheLeftoversOfAKilledWriter) {
+  std::vector<std::string> argv{
+      KALKORA_SHEETS_PROGRAM, "--sheets", "500", "--problems", "30", "--answers", "--output",
+      In("big.docx")};
+  std::vector<char*> pointers;
+  for (std::string& argument : argv) pointers.push_back(argument.data());
+  pointers.push_back(nullptr);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, pointers[0], nullptr, nullptr, pointers.data(), environ), 0);
+  // Killed as soon as its first temporary file shows.
+  bool seen = false;
+  int status = 0;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  bool ended = false;
+  while (!seen && !ended && std::chrono::steady_clock::now() < deadline) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      seen = seen || entry.path().filename().string().starts_with(".kalkora-");
+    }
+    ended = ::waitpid(pid, &status, WNOHANG) == pid;
+  }
+  if (!ended) {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+  }
+  ASSERT_TRUE(seen) << "the writer's temporary file";
+  ASSERT_TRUE(WIFSIGNALED(status));
+  ASSERT_GE(FileCount(), 1u);
+
+  const Outcome run = Start({"--output", In("set.docx")});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(FileCount(), 1u) << "only the new set";
+}
+
+// The manual page says what --help says.
+TEST(KalkoraSheetsManual, NamesTheExitCodesAndTheRanges) {
+  const std::string page = kalkora::testing::FileBytes(KALKORA_SHEETS_MANUAL);
+  EXPECT_EQ(page.find("\\-\\-from \\-"), std::string::npos) << "no negative bound as example";
+  EXPECT_NE(page.find(".B 130\n"), std::string::npos);
+  EXPECT_NE(page.find("wrap from 999999 to 100000"), std::string::npos);
+  EXPECT_NE(page.find("32767"), std::string::npos);
 }
 
 }  // namespace

@@ -183,9 +183,10 @@ bool SimulatedWordProcessor::SetFontSize(float points) {
   return true;
 }
 
-void SimulatedWordProcessor::ReleaseDocuments() {
+bool SimulatedWordProcessor::ReleaseDocuments() {
   calls.push_back("ReleaseDocuments");
   documentsUnitHeld = false;
+  return true;
 }
 
 void SimulatedWordProcessor::ReleaseAll() {

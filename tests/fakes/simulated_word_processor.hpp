@@ -55,7 +55,7 @@ class SimulatedWordProcessor : public WordAutomation {
   bool MoveRight(std::int32_t unit, std::int32_t count, std::int32_t extend) override;
   bool TypeText(std::string_view text) override;
   bool SetFontSize(float points) override;
-  void ReleaseDocuments() override;
+  bool ReleaseDocuments() override;
   void ReleaseAll() override;
   void Abandon() override { ++abandoned; }
   std::optional<UserMessage> ConnectionRefusal() override { return refusal; }

@@ -14,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 windows_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
 
 cases=(
-  "--kind=减法 --from -20 --sheets 3 --answers --code 482913"
+  "--kind=减法 --from 20 --sheets 3 --answers --code 482913"
   "--kind 除法 --problems 24 --decimals 2 --sheets 2 --answers --code 999999"
   "--kind four-ops --problems 30 --from 5 --to 500 --sheets 5 --code 100000"
   "--kind 分数 --answers --code 654321"

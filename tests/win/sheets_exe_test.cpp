@@ -142,7 +142,7 @@ TEST_F(SheetsExeTest, UsageErrorsAndRefusalsExitWithTwoAndWriteNothing) {
 TEST_F(SheetsExeTest, WritesTheSetAndItsKeyAsTheCoreDoesReplacingAnOlderFile) {
   std::ofstream(folder / fs::path(win32::ToUtf16("三年级.docx"))) << "an older set";
   const std::vector<std::string> arguments{
-      "--kind=减法", "--from", "-20",    "--sheets",   "3",        "--answers",
+      "--kind=减法", "--from", "20",     "--sheets",   "3",        "--answers",
       "--code",      "482913", "--date", "2026-12-09", "--output", In("三年级.docx")};
   const Outcome run = Start(arguments);
   ASSERT_EQ(run.exitCode, 0u) << run.err;
@@ -155,9 +155,7 @@ TEST_F(SheetsExeTest, WritesTheSetAndItsKeyAsTheCoreDoesReplacingAnOlderFile) {
   std::vector<std::string> coreArguments = arguments;
   coreArguments.back() = win32::ToUtf8((core / "set.docx").wstring());
   const ParsedCommandLine parsed = ParseSheetsCommandLine(coreArguments, SystemClock().Now());
-  SettingsControls settings;
-  ApplySettings(parsed.options, settings);
-  ASSERT_EQ(RunBatch(settings, parsed.options.request, nullptr, {}, [] { return 0; }).outcome,
+  ASSERT_EQ(RunBatch(SettingsOf(parsed.options), parsed.options.request, nullptr, {}, [] { return 0; }).outcome,
             BatchOutcome::Written);
   EXPECT_EQ(testing::FileBytes(folder / fs::path(win32::ToUtf16("三年级.docx"))),
             testing::FileBytes(core / "set.docx"));
@@ -168,13 +166,41 @@ TEST_F(SheetsExeTest, WritesTheSetAndItsKeyAsTheCoreDoesReplacingAnOlderFile) {
 TEST_F(SheetsExeTest, AnUnwritableFileExitsWithThreeAndAPdfWithoutWordWithFour) {
   Outcome run = Start({"--output", In("没有的文件夹\\题卡.docx")});
   EXPECT_EQ(run.exitCode, 3u);
-  EXPECT_TRUE(run.err.starts_with("kalkora-sheets: 无法写入文件：" + In("没有的文件夹\\题卡.docx")))
-      << run.err;
+  EXPECT_EQ(run.err, "kalkora-sheets: 无法写入文件：" + In("没有的文件夹\\题卡.docx") +
+                         "（文件夹不存在）\n");
+
+  for (const char* reserved : {"CON.docx", "nul .docx", "com1.v2.docx"}) {
+    run = Start({"--output", In(reserved)});
+    EXPECT_EQ(run.exitCode, 3u) << reserved;
+    EXPECT_EQ(run.err, "kalkora-sheets: 无法写入文件：" + In(reserved) +
+                           "（这个名字是 Windows 保留的，不能用作文件名）\n");
+  }
 
   run = Start({"--answers", "--output", In("题卡.pdf")});
   EXPECT_EQ(run.exitCode, 4u);
   EXPECT_EQ(run.err, "kalkora-sheets: " + NoConverterMessage().text + "\n");
   EXPECT_EQ(FileCount(), 0u) << "no PDF, no temporary .docx";
+}
+
+// A read-only file is not replaced, and keeps its attribute; the reasons are told in Chinese.
+TEST_F(SheetsExeTest, AReadOnlyFileIsRefusedAndKeepsItsAttribute) {
+  const fs::path sheets = folder / fs::path(win32::ToUtf16("三年级.docx"));
+  std::ofstream(sheets) << "an older set";
+  ASSERT_TRUE(SetFileAttributesW(sheets.c_str(), FILE_ATTRIBUTE_READONLY));
+  Outcome run = Start({"--answers", "--output", In("三年级.docx")});
+  EXPECT_EQ(run.exitCode, 3u);
+  EXPECT_EQ(run.err, "kalkora-sheets: 无法写入文件：" + In("三年级.docx") + "（文件是只读的）\n");
+  EXPECT_EQ(testing::FileBytes(sheets), "an older set");
+  EXPECT_NE(GetFileAttributesW(sheets.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+  EXPECT_EQ(FileCount(), 1u);
+  SetFileAttributesW(sheets.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  fs::create_directory(folder / fs::path(win32::ToUtf16("三年级-答案.docx")));
+  run = Start({"--answers", "--output", In("三年级.docx")});
+  EXPECT_EQ(run.exitCode, 3u);
+  EXPECT_EQ(run.err, "kalkora-sheets: 无法写入文件：" + In("三年级-答案.docx") +
+                         "（同名的文件夹已经存在）\n");
+  EXPECT_EQ(testing::FileBytes(sheets), "an older set");
 }
 
 TEST_F(SheetsExeTest, HelpAndVersionGoToStandardOutput) {

@@ -14,8 +14,10 @@
 
 #include "core/generate/sheet.hpp"
 #include "ui/qt/batch_file.hpp"
+#include "ui/qt/batch_memory.hpp"
 #include "ui/qt/qt_text.hpp"
 #include "ui/qt/replace_question.hpp"
+#include "ui/qt/sheet_count_box.hpp"
 
 namespace kalkora::qt {
 namespace {
@@ -28,25 +30,38 @@ Widget* Named(Widget* widget, const char* name) {
   return widget;
 }
 
+// The remembered folder while it is still there, else the given one.
+QString FolderToUse(const BatchMemory& memory, const QString& folder) {
+  const QString remembered = ToQString(memory.folder);
+  return !remembered.isEmpty() && QFileInfo(remembered).isDir() ? remembered : folder;
+}
+
 }  // namespace
 
 BatchDialog::BatchDialog(const QString& settings, const QString& folder, const LocalDateTime& date,
                          MessageBox& messages, QWidget* parent)
+    : BatchDialog(settings, LoadBatchMemory(), folder, date, messages, parent) {}
+
+BatchDialog::BatchDialog(const QString& settings, const BatchMemory& memory, const QString& folder,
+                         const LocalDateTime& date, MessageBox& messages, QWidget* parent)
     : QDialog(parent),
-      folder_(folder),
-      defaultName_(QFileInfo(DefaultBatchPath(folder, date)).fileName()),
+      folder_(FolderToUse(memory, folder)),
+      defaultName_(QFileInfo(DefaultBatchPath(folder_, date)).fileName()),
       messages_(messages),
-      sheets_(Named(new QSpinBox(this), batch_field::kSheets)),
+      sheets_(Named(new SheetCountBox(kMostSheets, this), batch_field::kSheets)),
       answers_(Named(new QCheckBox(QStringLiteral("同时生成答案"), this), batch_field::kAnswers)),
       format_(Named(new QComboBox(this), batch_field::kFormat)),
-      file_(Named(new QLineEdit(DefaultBatchPath(folder, date), this), batch_field::kFile)),
+      file_(Named(
+          new QLineEdit(WithFormatExtension(DefaultBatchPath(folder_, date), memory.format), this),
+          batch_field::kFile)),
       firstCode_(Named(new QLineEdit(this), batch_field::kFirstCode)) {
   setWindowTitle(QString::fromUtf8(kBatchCaption));
-  sheets_->setRange(1, kMostSheets);
-  sheets_->setValue(1);
-  answers_->setChecked(true);
+  sheets_->setValue(memory.sheets);
+  answers_->setChecked(memory.answers);
   format_->addItem(QStringLiteral("Word 文档 (.docx)"), static_cast<int>(DocumentFormat::Docx));
   format_->addItem(QStringLiteral("PDF (.pdf)"), static_cast<int>(DocumentFormat::Pdf));
+  format_->setCurrentIndex(format_->findData(static_cast<int>(memory.format)));
+  if (memory.firstCode) firstCode_->setText(QString::number(*memory.firstCode));
   file_->setMinimumWidth(
       std::min(file_->fontMetrics().horizontalAdvance(file_->text()) + 16, kWidestFileBox));
   firstCode_->setPlaceholderText(QStringLiteral("留空则随机"));
@@ -60,7 +75,12 @@ BatchDialog::BatchDialog(const QString& settings, const QString& folder, const L
 
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("题型设置："), new QLabel(settings, this));
-  fields->addRow(QStringLiteral("份数："), sheets_);
+  auto* sheetsRow = new QHBoxLayout;
+  sheetsRow->addWidget(sheets_);
+  sheetsRow->addWidget(Named(new QLabel(QStringLiteral("最多 %1 份").arg(kMostSheets), this),
+                             batch_field::kMostSheets));
+  sheetsRow->addStretch(1);
+  fields->addRow(QStringLiteral("份数："), sheetsRow);
   fields->addRow(QString(), answers_);
   fields->addRow(QStringLiteral("格式："), format_);
   fields->addRow(QStringLiteral("文件："), fileRow);
@@ -114,8 +134,14 @@ void BatchDialog::Browse() {
 }
 
 void BatchDialog::accept() {
-  sheets_->interpretText();  // a number still being typed counts, within the range
+  sheets_->interpretText();  // a number still being typed counts
   const BatchChoice chosen = choice();
+  if (chosen.sheets > kMostSheets) {
+    messages_.Show(SheetCountMessage());
+    sheets_->setFocus();
+    sheets_->selectAll();
+    return;
+  }
   if (chosen.path.empty()) {
     messages_.Show(kNoBatchFile);
     file_->setFocus();
@@ -128,6 +154,8 @@ void BatchDialog::accept() {
   }
   if (!MayReplace(BatchFiles(ToQString(chosen.path), chosen.answers), this)) return;
   file_->setText(ToQString(chosen.path));
+  SaveBatchMemory({chosen.sheets, chosen.answers, Format(),
+                   ToUtf8(QFileInfo(ToQString(chosen.path)).absolutePath()), chosen.firstCode});
   QDialog::accept();
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/app/batch_command.hpp"
+#include "core/app/batch_memory.hpp"
 #include "core/app/batch_messages.hpp"
 #include "core/app/class_set_flow.hpp"
 #include "core/base/clock.hpp"
@@ -18,6 +19,7 @@ namespace kalkora::qt {
 // The object names of the dialog's fields, by which tests find them.
 namespace batch_field {
 inline constexpr const char* kSheets = "sheets";
+inline constexpr const char* kMostSheets = "mostSheets";  // the limit beside it
 inline constexpr const char* kAnswers = "answers";
 inline constexpr const char* kFormat = "format";
 inline constexpr const char* kFile = "file";
@@ -27,13 +29,16 @@ inline constexpr const char* kFirstCode = "firstCode";
 
 inline const UserMessage kNoBatchFile{"请选择要保存的文件。", kBatchCaption};
 
-// 批量生成: how many sheets, with or without their key, which format and file, and an optional
-// first code. OK checks the code and the file and asks before an existing file is replaced;
-// a refusal keeps the dialog open with what the user typed.
+// 批量生成: how many sheets (at most 500, said beside the box), with or without their key, which
+// format and file, and an optional first code. OK checks the count, the code and the file and
+// asks before an existing file is replaced; a refusal keeps the dialog open with what the user
+// typed. It opens with the choices of its last OK: count, key, format, code, and the folder
+// while it still exists (the file there gets the day's default name).
 class BatchDialog : public QDialog {
  public:
   // `settings` describes the form's settings the set is made from; a relative file name is
-  // taken inside `folder`, where the default file lies, and a folder gets the default name.
+  // taken inside `folder` (the remembered one when it is there), where the default file lies,
+  // and a folder gets the default name. OK stores the choices in the user's settings.
   BatchDialog(const QString& settings, const QString& folder, const LocalDateTime& date,
               MessageBox& messages, QWidget* parent);
 
@@ -42,6 +47,8 @@ class BatchDialog : public QDialog {
 
  private:
   DocumentFormat Format() const;
+  BatchDialog(const QString& settings, const BatchMemory& memory, const QString& folder,
+              const LocalDateTime& date, MessageBox& messages, QWidget* parent);
   QString AbsolutePath() const;
   void FollowFormat();
   void Browse();

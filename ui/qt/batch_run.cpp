@@ -14,7 +14,7 @@
 namespace kalkora::qt {
 
 std::optional<BatchChoice> QtClassSetWindow::AskForBatch(const std::string& settingsSummary,
-                                                         const LocalDateTime& today) {
+                                                         const LocalDateTime& today, bool) {
   BatchDialog dialog(ToQString(settingsSummary), DocumentsFolder(), today, messages_, &window_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.choice();

@@ -13,7 +13,7 @@ class QtClassSetWindow : public ClassSetWindow {
   QtClassSetWindow(QWidget& window, MessageBox& messages) : window_(window), messages_(messages) {}
 
   std::optional<BatchChoice> AskForBatch(const std::string& settingsSummary,
-                                         const LocalDateTime& today) override;
+                                         const LocalDateTime& today, bool pdfAvailable) override;
   BatchResult WriteWithProgress(
       int sheets, bool toPdf,
       const std::function<BatchResult(const BatchProgress&)>& write) override;

@@ -13,6 +13,7 @@
 #include "office/uno/uno_word_processor.hpp"
 #include "system/posix/libreoffice_locator.hpp"
 #include "system/posix/private_template_store.hpp"
+#include "ui/qt/office_wait.hpp"
 #else
 #include "ui/qt/unavailable_office.hpp"
 #endif
@@ -27,13 +28,16 @@ int main(int argc, char* argv[]) {
   SystemClock clock;
   qt::QtMessageBox messages;
 #if KALKORA_WITH_UNO
-  // Every office call is bounded; each worker of the limit has a connection of its own.
-  const auto libreOffice = std::make_shared<uno::OfficeSession>(uno::UnoOfficeOptions{});
+  // Every office call is bounded; each worker of the limit has a connection of its own. The
+  // window goes on handling its events while it waits on the office.
+  uno::UnoOfficeOptions options;
+  options.templateFolder = posix::DefaultTemplateFolder();
+  const auto libreOffice = std::make_shared<uno::OfficeSession>(options);
   BoundedAutomation automation(
       [libreOffice] { return std::make_unique<uno::UnoWordProcessor>(libreOffice); },
-      std::chrono::seconds(30));
+      std::chrono::seconds(30), {}, qt::OfficeWaitHandlingEvents());
   posix::LibreOfficeLocator locator;
-  posix::PrivateTemplateStore store;
+  posix::PrivateTemplateStore store(options.templateFolder);
   const OfficeParts office{automation, locator, store};
   const std::optional<UserMessage> officeUnavailable;
 #else

@@ -124,7 +124,10 @@ void MainWindow::Generate() {
     parts_.messages.Show(*parts_.officeUnavailable);
   } else {
     BusyCursor busy;
-    RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
+    // The window handles a close request while it waits on the office: it closes once the run
+    // has ended or was given up, with no message box in the way.
+    MessagesUntilClose messages(parts_.messages, runs_);
+    RunGenerateCommand({controls_, parts_.state, parts_.clock, messages, parts_.office});
   }
   if (runs_.EndRun()) close();
 }

@@ -26,7 +26,7 @@ class UnavailableOffice final : public WordAutomation, public OfficeLocator, pub
   bool MoveRight(std::int32_t, std::int32_t, std::int32_t) override { return false; }
   bool TypeText(std::string_view) override { return false; }
   bool SetFontSize(float) override { return false; }
-  void ReleaseDocuments() override {}
+  bool ReleaseDocuments() override { return true; }
   void ReleaseAll() override {}
   void Abandon() override {}
 

@@ -13,13 +13,14 @@
 #include "system/win32/utf16.hpp"
 #include "ui/win32/batch_dialog_layout.hpp"
 #include "ui/win32/batch_file.hpp"
+#include "ui/win32/batch_memory.hpp"
 #include "ui/win32/dialog_window.hpp"
 
 namespace kalkora::win32 {
 namespace {
 
-constexpr const char* kFormats[] = {"Word 文档 (.docx)", "PDF (.pdf)"};
 constexpr const char* kNoFile = "请选择要保存的文件。";
+constexpr const char* kPdfUnavailable = "PDF 不可用：没有安装 Word";
 
 // The number a box holds, or nothing when it holds anything but 1 to 9 digits.
 std::optional<int> NumberIn(const std::string& text) {
@@ -37,18 +38,36 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(ToUtf16(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The folder of an absolute path ("C:\" for a file at a drive's root).
+std::string FolderOf(const std::string& path) {
+  const std::string folder = path.substr(0, path.find_last_of("\\/"));
+  return folder.ends_with(':') ? folder + "\\" : folder;
+}
+
 class BatchDialog {
  public:
-  BatchDialog(HINSTANCE instance, std::string folder, std::string defaultPath)
-      : instance_(instance), folder_(std::move(folder)), defaultPath_(std::move(defaultPath)) {}
+  BatchDialog(HINSTANCE instance, std::string folder, const LocalDateTime& today,
+              BatchMemory memory, bool pdfAvailable)
+      : instance_(instance),
+        folder_(std::move(folder)),
+        today_(today),
+        memory_(std::move(memory)),
+        pdfAvailable_(pdfAvailable) {
+    if (!memory_.folder.empty() && IsFolder(memory_.folder)) folder_ = memory_.folder;
+    if (!pdfAvailable_) memory_.format = DocumentFormat::Docx;
+  }
 
   std::optional<BatchChoice> Ask(HWND owner, const std::string& settingsSummary) {
     if (!RegisterDialogClass(instance_, kBatchDialogClass, WindowProc, IDC_ARROW))
       return std::nullopt;
     dialog_ = CreateDialogFrame(owner, instance_, kBatchDialogClass, BatchDialogLayout(), this);
     if (!dialog_) return std::nullopt;
-    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    if (CreateDialogControls(dialog_, instance_, BatchDialogLayout(), font)) {
+    if (CreateDialogControls(dialog_, instance_, BatchDialogLayout(), font_.get())) {
       Fill(settingsSummary);
       RunModal(dialog_, owner, done_);
     }
@@ -60,15 +79,25 @@ class BatchDialog {
   void Fill(const std::string& settingsSummary) {
     SetControlText(dialog_, kBatchSettings, settingsSummary);
     SendDlgItemMessageW(dialog_, kBatchSheetsSpin, UDM_SETRANGE32, 1, kMostSheets);
-    SendDlgItemMessageW(dialog_, kBatchSheets, EM_SETLIMITTEXT, 3, 0);
-    CheckDlgButton(dialog_, kBatchAnswers, BST_CHECKED);
-    for (const char* format : kFormats) {
+    // Room for more digits than the limit takes: a larger count stays as typed, and 生成 says
+    // what the limit is, instead of the box dropping digits without a word.
+    SendDlgItemMessageW(dialog_, kBatchSheets, EM_SETLIMITTEXT, 9, 0);
+    SetControlText(dialog_, kBatchSheets, std::to_string(memory_.sheets));
+    CheckDlgButton(dialog_, kBatchAnswers, memory_.answers ? BST_CHECKED : BST_UNCHECKED);
+    for (const char* format :
+         {"Word 文档 (.docx)", pdfAvailable_ ? "PDF (.pdf)" : "PDF (.pdf)：不可用"}) {
       SendDlgItemMessageW(dialog_, kBatchFormat, CB_ADDSTRING, 0,
                           reinterpret_cast<LPARAM>(ToUtf16(format).c_str()));
     }
-    SendDlgItemMessageW(dialog_, kBatchFormat, CB_SETCURSEL, 0, 0);
-    SetControlText(dialog_, kBatchFile, defaultPath_);
+    if (!pdfAvailable_) SetControlText(dialog_, kBatchFormatNote, kPdfUnavailable);
+    SendDlgItemMessageW(dialog_, kBatchFormat, CB_SETCURSEL,
+                        memory_.format == DocumentFormat::Pdf ? 1 : 0, 0);
+    SetControlText(dialog_, kBatchFile,
+                   WithFormatExtension(DefaultBatchPath(folder_, today_), memory_.format));
     SendDlgItemMessageW(dialog_, kBatchFirstCode, EM_SETLIMITTEXT, 6, 0);
+    if (memory_.firstCode) {
+      SetControlText(dialog_, kBatchFirstCode, std::to_string(*memory_.firstCode));
+    }
     SendDlgItemMessageW(dialog_, kBatchFirstCode, EM_SETCUEBANNER, TRUE,
                         reinterpret_cast<LPARAM>(L"留空则随机"));
     SetFocus(GetDlgItem(dialog_, kBatchSheets));
@@ -87,6 +116,8 @@ class BatchDialog {
   }
 
   void FollowFormat() {
+    // The unavailable PDF is listed so that the user sees it and its reason, but not taken.
+    if (!pdfAvailable_) SendDlgItemMessageW(dialog_, kBatchFormat, CB_SETCURSEL, 0, 0);
     SetControlText(dialog_, kBatchFile,
                    WithFormatExtension(ControlText(dialog_, kBatchFile), Format()));
   }
@@ -129,6 +160,8 @@ class BatchDialog {
     }
     if (!MayReplace(dialog_, BatchFiles(chosen.path, chosen.answers))) return;
     SetControlText(dialog_, kBatchFile, chosen.path);
+    SaveBatchMemory(
+        {chosen.sheets, chosen.answers, Format(), FolderOf(chosen.path), chosen.firstCode});
     choice_ = std::move(chosen);
     done_ = true;
   }
@@ -160,7 +193,10 @@ class BatchDialog {
 
   HINSTANCE instance_;
   std::string folder_;
-  std::string defaultPath_;
+  LocalDateTime today_;
+  BatchMemory memory_;
+  bool pdfAvailable_;
+  DialogFont font_;
   HWND dialog_ = nullptr;
   bool done_ = false;
   std::optional<BatchChoice> choice_;
@@ -170,9 +206,8 @@ class BatchDialog {
 
 std::optional<BatchChoice> AskForBatch(HWND owner, HINSTANCE instance,
                                        const std::string& settingsSummary,
-                                       const LocalDateTime& today) {
-  const std::string folder = DocumentsFolder();
-  BatchDialog dialog(instance, folder, DefaultBatchPath(folder, today));
+                                       const LocalDateTime& today, bool pdfAvailable) {
+  BatchDialog dialog(instance, DocumentsFolder(), today, LoadBatchMemory(), pdfAvailable);
   return dialog.Ask(owner, settingsSummary);
 }
 

@@ -11,13 +11,16 @@
 namespace kalkora::win32 {
 
 // 批量生成, modal over the owner, laid out from its table: the settings in words, 份数 (1-500,
-// default 1), 同时生成答案 (ticked), 格式 (Word 文档 .docx or PDF; the file's extension
-// follows it), 文件 (default "口算题卡-YYYY-MM-DD.docx" in the documents folder, with 浏览…)
-// and 起始卷号 (empty: random). 生成 checks the fields with the command line's messages and
-// asks before an existing file is replaced. The choice, or nothing when the user cancels.
+// the limit said beside it; default 1), 同时生成答案 (ticked), 格式 (Word 文档 .docx or PDF;
+// the file's extension follows it; without `pdfAvailable` PDF is listed as unavailable with
+// the reason beside it, and not taken), 文件 (default "口算题卡-YYYY-MM-DD.docx" in the
+// documents folder, with 浏览…) and 起始卷号 (empty: random). It opens with the choices of its
+// last 生成 instead of those defaults: count, key, format, code, and the folder while it
+// exists. 生成 checks the fields with the command line's messages and asks before an existing
+// file is replaced. The choice, or nothing when the user cancels.
 std::optional<BatchChoice> AskForBatch(HWND owner, HINSTANCE instance,
                                        const std::string& settingsSummary,
-                                       const LocalDateTime& today);
+                                       const LocalDateTime& today, bool pdfAvailable);
 
 // The window class of the dialog, for a test driver.
 inline constexpr wchar_t kBatchDialogClass[] = L"KalkoraBatchDialog";

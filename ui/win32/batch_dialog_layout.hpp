@@ -17,7 +17,9 @@ enum BatchControl : int {
   kBatchFormat,   // Word 文档 (.docx) or PDF (.pdf)
   kBatchFile,
   kBatchBrowse,
-  kBatchFirstCode,  // 起始卷号, empty for a random one
+  kBatchFirstCode,   // 起始卷号, empty for a random one
+  kBatchMostSheets,  // the count's limit, beside it
+  kBatchFormatNote,  // why PDF is not offered, when it is not
   kBatchProgressText = 3101,
   kBatchProgressBar,
 };

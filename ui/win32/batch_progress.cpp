@@ -24,8 +24,8 @@ class ProgressWindow {
     if (!RegisterDialogClass(instance_, kBatchProgressClass, WindowProc, IDC_WAIT))
       return write({});
     window_ = CreateDialogFrame(owner, instance_, kBatchProgressClass, BatchProgressLayout(), this);
-    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    if (!window_ || !CreateDialogControls(window_, instance_, BatchProgressLayout(), font)) {
+    const DialogFont font;
+    if (!window_ || !CreateDialogControls(window_, instance_, BatchProgressLayout(), font.get())) {
       if (window_) DestroyWindow(window_);
       return write({});
     }

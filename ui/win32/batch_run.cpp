@@ -9,8 +9,9 @@
 namespace kalkora::win32 {
 
 std::optional<BatchChoice> Win32ClassSetWindow::AskForBatch(const std::string& settingsSummary,
-                                                            const LocalDateTime& today) {
-  return win32::AskForBatch(window_, instance_, settingsSummary, today);
+                                                            const LocalDateTime& today,
+                                                            bool pdfAvailable) {
+  return win32::AskForBatch(window_, instance_, settingsSummary, today, pdfAvailable);
 }
 
 BatchResult Win32ClassSetWindow::WriteWithProgress(

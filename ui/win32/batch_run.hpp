@@ -14,7 +14,7 @@ class Win32ClassSetWindow : public ClassSetWindow {
       : window_(window), instance_(instance), messages_(messages) {}
 
   std::optional<BatchChoice> AskForBatch(const std::string& settingsSummary,
-                                         const LocalDateTime& today) override;
+                                         const LocalDateTime& today, bool pdfAvailable) override;
   BatchResult WriteWithProgress(
       int sheets, bool toPdf,
       const std::function<BatchResult(const BatchProgress&)>& write) override;

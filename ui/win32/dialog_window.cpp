@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/app/form_table.hpp"
 #include "system/win32/utf16.hpp"
 
 namespace kalkora::win32 {
@@ -40,7 +41,41 @@ NativeControl NativeOf(DialogControlKind kind, int id) {
   return {WC_STATICW, 0, 0};
 }
 
+// Whether the font itself (not a font linked to it) covers the GB 2312 code page.
+bool HasSimplifiedChinese(HFONT font) {
+  const HDC screen = GetDC(nullptr);
+  const HGDIOBJ previous = SelectObject(screen, font);
+  FONTSIGNATURE signature{};
+  const bool chinese = GetTextCharsetInfo(screen, &signature, 0) == GB2312_CHARSET ||
+                       (signature.fsCsb[0] & FS_CHINESESIMP) != 0;
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return chinese;
+}
+
 }  // namespace
+
+DialogFont::DialogFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  LOGFONTW face{};
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    face = metrics.lfMessageFont;
+    font_ = CreateFontIndirectW(&face);
+    if (font_ && HasSimplifiedChinese(font_)) return;
+    if (font_) DeleteObject(font_);
+  } else {
+    face.lfHeight = -MainForm().formFont.pixelHeight;
+    face.lfWeight = FW_NORMAL;
+  }
+  face.lfCharSet = GB2312_CHARSET;
+  wcsncpy_s(face.lfFaceName, ToUtf16(MainForm().formFont.family).c_str(), _TRUNCATE);
+  font_ = CreateFontIndirectW(&face);
+}
+
+DialogFont::~DialogFont() {
+  if (font_) DeleteObject(font_);
+}
 
 bool RegisterDialogClass(HINSTANCE instance, const wchar_t* windowClass, WNDPROC procedure,
                          const wchar_t* cursor) {

@@ -24,6 +24,21 @@ HWND CreateDialogFrame(HWND owner, HINSTANCE instance, const wchar_t* windowClas
 // kept from WM_NCCREATE on; nullptr for the messages before that.
 void* DialogSelf(HWND window, UINT message, LPARAM lParam);
 
+// The font of the program's dialogs: the system's message font, or, where that font has no
+// simplified Chinese, the form's face (宋体) at its size, so that the dialogs' Chinese texts
+// are readable whatever the system's language. Deleted with the object.
+class DialogFont {
+ public:
+  DialogFont();
+  ~DialogFont();
+  DialogFont(const DialogFont&) = delete;
+  DialogFont& operator=(const DialogFont&) = delete;
+  HFONT get() const { return font_; }
+
+ private:
+  HFONT font_ = nullptr;
+};
+
 // Every control of the layout as a native control with its id, in the font.
 bool CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogLayout& layout, HFONT font);
 

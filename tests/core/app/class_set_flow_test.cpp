@@ -22,8 +22,8 @@ namespace fs = std::filesystem;
 // A window that answers as told and records what the flow showed and asked.
 class ScriptedWindow : public ClassSetWindow {
  public:
-  std::optional<BatchChoice> AskForBatch(const std::string& summary,
-                                         const LocalDateTime&) override {
+  std::optional<BatchChoice> AskForBatch(const std::string& summary, const LocalDateTime&,
+                                         bool) override {
     summaries.push_back(summary);
     return choice;
   }

@@ -44,10 +44,12 @@ TEST(SheetsCommandLine, ReadsEveryOptionInBothForms) {
       {{"--kind=fraction"}, [](auto& o) { return o.kind == ExerciseKind::Fraction; }},
       {{"--problems", "24"}, [](auto& o) { return o.problems == 24; }},
       {{"--problems=30"}, [](auto& o) { return o.problems == 30; }},
-      {{"--from", "-20"}, [](auto& o) { return o.from == "-20"; }},
-      {{"--from=-20"}, [](auto& o) { return o.from == "-20"; }},
-      {{"--to", "--5"}, [](auto& o) { return o.to == "--5"; }},
-      {{"--to=", "--from", "x=y"}, [](auto& o) { return o.to.empty() && o.from == "x=y"; }},
+      {{"--from", "0"}, [](auto& o) { return o.from == "0"; }},
+      {{"--from=20"}, [](auto& o) { return o.from == "20"; }},
+      {{"--to", "32768"}, [](auto& o) { return o.to == "32768"; }},
+      {{"--to=50000", "--from", "17233"}, [](auto& o) { return o.to == "50000"; }},
+      {{"--from", "50000", "--to=17233"}, [](auto& o) { return o.from == "50000"; }},
+      {{"--from", "007"}, [](auto& o) { return o.from == "007"; }},
       {{"--decimals", "3"}, [](auto& o) { return o.decimals == "3"; }},
       {{"--decimals=-"}, [](auto& o) { return o.decimals == "-"; }},
       {{"--sheets", "500"}, [](auto& o) { return o.request.sheets == 500; }},
@@ -65,11 +67,12 @@ TEST(SheetsCommandLine, ReadsEveryOptionInBothForms) {
        }},
       {{"--date=2026-12-31"}, [](auto& o) { return o.request.date.day == 31; }},
       {{"--output=口算题卡.PDF"}, [](auto& o) { return o.request.outputPath == "口算题卡.PDF"; }},
+      {{"--output", "-草稿.docx"}, [](auto& o) { return o.request.outputPath == "-草稿.docx"; }},
       {{"--sheets", "2", "--sheets", "3"}, [](auto& o) { return o.request.sheets == 3; }},
   };
   for (const auto& c : cases) {
     std::vector<std::string> arguments = c.arguments;
-    if (c.arguments[0] != "--output=口算题卡.PDF") {
+    if (!c.arguments[0].starts_with("--output")) {
       arguments.insert(arguments.end(), {"--output", "a.docx"});
     }
     const ParsedCommandLine parsed = Parse(arguments);
@@ -106,6 +109,26 @@ TEST(SheetsCommandLine, UsageErrorsGiveOneLineReasons) {
       {{"--code", "1000000"}, "--code 须是 100000 到 999999 之间的六位数：1000000"},
       {{"--date", "2026-02-29"}, "--date 须是 YYYY-MM-DD 形式的真实日期：2026-02-29"},
       {{"--date", "2026-1-09"}, "--date 须是 YYYY-MM-DD 形式的真实日期：2026-1-09"},
+      // Every number option takes numbers only; a range bound is a whole number from 0 ...
+      {{"--from", "abc"}, "--from 须是 0 或更大的整数：abc"},
+      {{"--to", "1.5"}, "--to 须是 0 或更大的整数：1.5"},
+      {{"--to="}, "--to 须是 0 或更大的整数："},
+      {{"--from", "+5"}, "--from 须是 0 或更大的整数：+5"},
+      {{"--from", " 5"}, "--from 须是 0 或更大的整数： 5"},
+      {{"--from", "-5", "--to", "5"}, "--from 不能是负数：-5"},
+      {{"--to", "-1"}, "--to 不能是负数：-1"},
+      {{"--problems", "abc"}, "--problems 须是 18、24 或 30：abc"},
+      {{"--sheets", "abc"}, "--sheets 须是 1 到 500 之间的整数：abc"},
+      {{"--code", "abc"}, "--code 须是 100000 到 999999 之间的六位数：abc"},
+      // ... and the larger bound at most the smaller one + 32767, which the draw covers.
+      {{"--to", "100000000000", "--output", "a.docx"},
+       "--to 最大是 32768（--from 的值加 32767）：100000000000"},
+      {{"--from", "0", "--to", "32768", "--output", "a.docx"},
+       "--to 最大是 32767（--from 的值加 32767）：32768"},
+      {{"--from", "40000", "--output", "a.docx"},
+       "--from 最大是 32867（--to 的值加 32767）：40000"},
+      {{"--from=99999999999999999999999", "--to=0", "--output", "a.docx"},
+       "--from 最大是 32767（--to 的值加 32767）：99999999999999999999999"},
   };
   for (const auto& c : cases) {
     const ParsedCommandLine parsed = Parse(c.arguments);
@@ -115,12 +138,29 @@ TEST(SheetsCommandLine, UsageErrorsGiveOneLineReasons) {
   }
 }
 
+// Any two bounds, in either order, are taken exactly when the draw covers the whole range.
+TEST(SheetsCommandLine, TakesTheRangesTheDrawCovers) {
+  const long long bounds[] = {0, 1, 100, 32766, 32767, 32768, 65535, 65536, 1000000};
+  for (const long long from : bounds) {
+    for (const long long to : bounds) {
+      const ParsedCommandLine parsed =
+          Parse({"--from", std::to_string(from), "--to", std::to_string(to), "--output", "a.docx"});
+      const bool covered = (from > to ? from - to : to - from) <= 32767;
+      EXPECT_EQ(parsed.action == CommandLineAction::Run, covered)
+          << from << " " << to << ": " << parsed.error;
+    }
+  }
+}
+
 TEST(SheetsCommandLine, HelpAndVersionEndTheReadingWhereTheyStand) {
   EXPECT_EQ(Parse({"--help"}).action, CommandLineAction::Help);
   EXPECT_EQ(Parse({"--kind", "减法", "--version", "--bogus"}).action, CommandLineAction::Version);
   EXPECT_EQ(Parse({"--bogus", "--help"}).action, CommandLineAction::UsageError);
-  EXPECT_EQ(Parse({"--from", "--help", "--output", "a.pdf"}).options.from, "--help");
+  EXPECT_EQ(Parse({"--output", "--help.pdf"}).options.request.outputPath, "--help.pdf");
   EXPECT_NE(SheetsHelp().find("--decimals"), std::string::npos);
+  EXPECT_EQ(SheetsHelp().find("--from -"), std::string::npos) << "no negative bound as example";
+  EXPECT_NE(SheetsHelp().find("130 被中断"), std::string::npos);
+  EXPECT_NE(SheetsHelp().find("999999 之后接 100000"), std::string::npos);
   EXPECT_NE(SheetsUsage().find("--output"), std::string::npos);
 }
 

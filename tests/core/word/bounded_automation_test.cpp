@@ -50,6 +50,10 @@ struct StoppedOffice {
       return destroyed == made && endedThreads.size() == startedThreads.size();
     });
   }
+  void AnswerAgainFrom(const std::string& member) {
+    std::lock_guard lock(mutex);
+    if (hangIn == member) hangIn.clear();
+  }
 };
 
 class StoppedConnection : public SimulatedWordProcessor {
@@ -73,6 +77,9 @@ class StoppedConnection : public SimulatedWordProcessor {
   bool TypeText(std::string_view text) override {
     return Answers("TypeText") && SimulatedWordProcessor::TypeText(text);
   }
+  bool ReleaseDocuments() override {
+    return Answers("ReleaseDocuments") && SimulatedWordProcessor::ReleaseDocuments();
+  }
   void ReleaseAll() override {
     if (Answers("ReleaseAll")) SimulatedWordProcessor::ReleaseAll();
   }
@@ -91,7 +98,8 @@ class StoppedConnection : public SimulatedWordProcessor {
   std::shared_ptr<StoppedOffice> office_;
 };
 
-std::unique_ptr<BoundedAutomation> Bounded(const std::shared_ptr<StoppedOffice>& office) {
+std::unique_ptr<BoundedAutomation> Bounded(const std::shared_ptr<StoppedOffice>& office,
+                                           BoundedAutomation::Wait wait = {}) {
   return std::make_unique<BoundedAutomation>(
       [office] { return std::make_unique<StoppedConnection>(office); }, kLimit,
       BoundedAutomation::ThreadHooks{
@@ -106,7 +114,8 @@ std::unique_ptr<BoundedAutomation> Bounded(const std::shared_ptr<StoppedOffice>&
               office->endedThreads.push_back(std::this_thread::get_id());
             }
             office->changed.notify_all();
-          }});
+          }},
+      std::move(wait));
 }
 
 struct SheetRun {
@@ -124,24 +133,40 @@ struct SheetRun {
   }
 };
 
-TEST(BoundedAutomation, AHangingCallEndsTheRunWithinTheLimitAndTheNextRunHasANewWorker) {
+// An office that stops answering among the problems, or as the finished sheet is let go: the
+// run ends within the limit with one message. Until the office has answered the call that was
+// given up on, a run ends at once saying so, even when new connections would answer; after
+// that the next run works over a new worker.
+class HangingCall : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(HangingCall, EndsTheRunAndTheRunsUntilItReturnsThenANewWorkerWorks) {
   const auto office = std::make_shared<StoppedOffice>();
-  office->hangIn = "TypeText";
+  office->hangIn = GetParam();
   {
     const std::unique_ptr<BoundedAutomation> bounded = Bounded(office);
     SheetRun stopped;
     EXPECT_LT(stopped.Generate(*bounded), kLimit + 1s) << "a second wait";
     EXPECT_EQ(stopped.messages.shown, std::vector<UserMessage>{OfficeMessage(kWordStoppedMidRun)});
 
-    {
-      std::lock_guard lock(office->mutex);
-      office->hangIn.clear();  // the office answers again; the first call stays stuck
+    office->AnswerAgainFrom(GetParam());  // for new connections; the first call stays stuck
+    for (int click = 0; click < 2; ++click) {
+      SheetRun refused;
+      EXPECT_LT(refused.Generate(*bounded), kLimit / 3) << "waited on the stuck office again";
+      EXPECT_EQ(refused.messages.shown, std::vector<UserMessage>{OfficeMessage(kWordNotAnswering)});
     }
+
+    office->Release();
+    const auto patience = std::chrono::steady_clock::now() + 5s;
+    // With no worker of its own, letting go of the documents fails while the office is busy.
+    while (!bounded->ReleaseDocuments() && std::chrono::steady_clock::now() < patience) {
+      std::this_thread::sleep_for(5ms);
+    }
+    ASSERT_TRUE(bounded->ReleaseDocuments())
+        << "the worker that was let go did not end once its call returned";
     SheetRun next;
     next.Generate(*bounded);
     EXPECT_TRUE(next.messages.shown.empty()) << next.messages.shown[0].text;
   }
-  office->Release();
   ASSERT_TRUE(office->AllDestroyed());
   EXPECT_EQ(office->made, 2);
   // The hooks ran once on each worker, and each connection lived on a thread of its own.
@@ -149,12 +174,36 @@ TEST(BoundedAutomation, AHangingCallEndsTheRunWithinTheLimitAndTheNextRunHasANew
   EXPECT_EQ(
       std::set<std::thread::id>(office->endedThreads.begin(), office->endedThreads.end()),
       std::set<std::thread::id>(office->startedThreads.begin(), office->startedThreads.end()));
-  EXPECT_NE(office->startedThreads[0], office->startedThreads[1]);
   const std::set<std::thread::id> started(office->startedThreads.begin(),
                                           office->startedThreads.end());
   EXPECT_EQ(office->madeThreads, started);
   EXPECT_EQ(office->callThreads, started);
   EXPECT_EQ(started.count(std::this_thread::get_id()), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(In, HangingCall, ::testing::Values("TypeText", "ReleaseDocuments"));
+
+// The wait hook gets the calling thread back in small steps for as long as a call hangs, and
+// the call still ends at its limit.
+TEST(BoundedAutomation, TheWaitHookRunsOnTheCallingThreadInStepsUntilTheLimit) {
+  const auto office = std::make_shared<StoppedOffice>();
+  office->hangIn = "TypeText";
+  std::set<std::thread::id> waitThreads;
+  int steps = 0;
+  const std::unique_ptr<BoundedAutomation> bounded =
+      Bounded(office, [&](const BoundedAutomation::Settled& settled) {
+        waitThreads.insert(std::this_thread::get_id());
+        while (!settled(10ms)) ++steps;
+      });
+  ASSERT_TRUE(bounded->CreateApplication());
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(bounded->TypeText("x"));
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(took, kLimit);
+  EXPECT_LT(took, kLimit + 1s);
+  EXPECT_EQ(waitThreads, std::set<std::thread::id>{std::this_thread::get_id()});
+  EXPECT_GE(steps, static_cast<int>(kLimit / 10ms) / 2) << "the hook waited in one piece";
+  office->Release();
 }
 
 // Closing the program: the exit step and the destruction never wait on an office that hangs,

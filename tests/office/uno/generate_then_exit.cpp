@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
   options.pipeName = argv[1];
   options.profileUrl = argv[2];
   options.headless = true;
+  options.templateFolder = argv[3];
   const auto session = std::make_shared<uno::OfficeSession>(options);
   BoundedAutomation automation(
       [session] { return std::make_unique<uno::UnoWordProcessor>(session); },

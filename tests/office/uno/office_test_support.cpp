@@ -113,7 +113,7 @@ TestOffice::TestOffice()
       pipe_("kalkora-test-" + std::to_string(::getpid())),
       session_(std::make_shared<uno::OfficeSession>(Options())),
       automation_(std::make_unique<uno::UnoWordProcessor>(session_)),
-      store_(folder_ + "/cache") {
+      store_(Options().templateFolder) {
   if (!automation_->CreateApplication()) throw std::runtime_error("the office did not start");
 }
 
@@ -131,6 +131,7 @@ uno::UnoOfficeOptions TestOffice::Options() const {
   options.pipeName = pipe_;
   options.profileUrl = "file://" + folder_ + "/profile";
   options.headless = true;
+  options.templateFolder = folder_ + "/cache";
   options.connectTimeout = std::chrono::seconds(60);
   return options;
 }
@@ -213,6 +214,13 @@ void DocumentReader::CloseAll() {
   for (const Reference<css::lang::XComponent>& component : office_->Components()) {
     const Reference<css::util::XCloseable> closeable(component, UNO_QUERY);
     if (closeable.is()) closeable->close(true);
+  }
+}
+
+void DocumentReader::LockAll() {
+  for (const Reference<css::lang::XComponent>& component : office_->Components()) {
+    const Reference<css::frame::XModel> model(component, UNO_QUERY);
+    if (model.is()) model->lockControllers();
   }
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/base/message_box.hpp"
@@ -48,9 +49,12 @@ class TestOffice {
 TestOffice& SharedOffice();
 
 // Passes every call on to a real connection (the program's own, or one of its own) and does
-// something to the office (kills or stops it) just before call `at`.
+// something to the office (kills or stops it) just before call `at`, or just before the
+// finished sheet is let go when `at` is kAtRelease.
 class InterruptingAutomation : public WordAutomation {
  public:
+  static constexpr int kAtRelease = -1;
+
   InterruptingAutomation(TestOffice& office, int at, std::function<void()> interrupt)
       : real_(office.Automation()), at_(at), interrupt_(std::move(interrupt)) {}
   InterruptingAutomation(std::unique_ptr<WordAutomation> connection, int at,
@@ -73,7 +77,10 @@ class InterruptingAutomation : public WordAutomation {
   }
   bool TypeText(std::string_view text) override { return Count() && real().TypeText(text); }
   bool SetFontSize(float points) override { return Count() && real().SetFontSize(points); }
-  void ReleaseDocuments() override { real().ReleaseDocuments(); }
+  bool ReleaseDocuments() override {
+    if (at_ == kAtRelease && !std::exchange(released_, true)) interrupt_();
+    return real().ReleaseDocuments();
+  }
   void ReleaseAll() override { real().ReleaseAll(); }
   void Abandon() override { real().Abandon(); }
 
@@ -89,6 +96,7 @@ class InterruptingAutomation : public WordAutomation {
   int at_;
   std::function<void()> interrupt_;
   int calls_ = 0;
+  bool released_ = false;
 };
 
 // Stops an office process of ours: SIGTERM, then SIGKILL if it lingers; always reaped.
@@ -129,6 +137,8 @@ class DocumentReader {
   std::vector<SheetContent> ReadAll();
   // Closes every open document without saving.
   void CloseAll();
+  // Locks the views of every open document, as a connection cut off mid-run leaves them.
+  void LockAll();
   // Writes the current document as PDF.
   bool ExportFirstAsPdf(const std::string& pdfPath);
 

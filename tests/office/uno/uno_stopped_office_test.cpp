@@ -1,8 +1,9 @@
 // An office that stops answering (its process stopped with SIGSTOP): the time limit ends the run
-// with one message within the limit and cuts the connection, and the next run works, whether
-// the office runs again (SIGCONT) or was killed (SIGKILL); a program whose office is stopped
-// still ends at once. The program has an office of its own, so that what is done to it here
-// reaches no other test.
+// with one message within the limit; until the office answers the call that was given up on,
+// a click says so at once; once it answers, the cut-off sheet is unlocked over the same
+// connection, and the next run works, whether the office runs again (SIGCONT) or was killed
+// (SIGKILL); a program whose office is stopped still ends at once. The program has an office of its
+// own, so that what is done to it here reaches no other test.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -112,28 +113,58 @@ bool FinishesWithin(std::chrono::seconds limit, const std::function<void()>& wor
   return false;
 }
 
-// A generate run whose office is stopped before call kStopAtCall, under the short time limit.
-// Its connection is made beforehand, as a loaded machine may take longer than the limit to
-// connect. The worker that met the stopped office is let go with that connection.
-TimedRun RunSheetIntoAStoppedOffice(pid_t office) {
-  auto connection =
-      std::make_shared<std::unique_ptr<WordAutomation>>(SharedOffice().Connections()());
-  EXPECT_TRUE((*connection)->CreateApplication());
-  const auto stoppedAt = std::make_shared<std::atomic<Clock::rep>>();
-  BoundedAutomation bounded(
-      [connection, office, stoppedAt] {
-        return std::make_unique<InterruptingAutomation>(
-            *connection ? std::move(*connection) : SharedOffice().Connections()(), kStopAtCall,
-            [office, stoppedAt] {
-              ::kill(office, SIGSTOP);
-              *stoppedAt = Clock::now().time_since_epoch().count();
-            });
-      },
-      kCallLimit);
-  TimedRun run = RunSheet(bounded);
-  EXPECT_NE(stoppedAt->load(), 0) << "the run ended before the office was stopped";
-  run.sinceStop = Clock::now() - Clock::time_point(Clock::duration(stoppedAt->load()));
-  return run;
+// The window's automation, whose office is stopped before call `at` of its first connection,
+// under `limit`. That connection is made beforehand, as a loaded machine may take longer than
+// the limit to connect.
+struct StoppingAutomation {
+  StoppingAutomation(pid_t office, int at, std::chrono::milliseconds limit)
+      : stoppedAt(std::make_shared<std::atomic<Clock::rep>>()) {
+    auto connection =
+        std::make_shared<std::unique_ptr<WordAutomation>>(SharedOffice().Connections()());
+    EXPECT_TRUE((*connection)->CreateApplication());
+    bounded = std::make_unique<BoundedAutomation>(
+        [connection, office, at, stopped = stoppedAt]() -> std::unique_ptr<WordAutomation> {
+          if (!*connection) return SharedOffice().Connections()();
+          return std::make_unique<InterruptingAutomation>(
+              std::move(*connection), at, [office, stopped] {
+                ::kill(office, SIGSTOP);
+                *stopped = Clock::now().time_since_epoch().count();
+              });
+        },
+        limit);
+  }
+  // The first run, into the office that is stopped on the way.
+  TimedRun RunIntoTheStop() {
+    TimedRun run = RunSheet(*bounded);
+    EXPECT_NE(stoppedAt->load(), 0) << "the run ended before the office was stopped";
+    run.sinceStop = Clock::now() - Clock::time_point(Clock::duration(stoppedAt->load()));
+    return run;
+  }
+
+  std::shared_ptr<std::atomic<Clock::rep>> stoppedAt;
+  std::unique_ptr<BoundedAutomation> bounded;
+};
+
+// A generate run whose office is stopped before call `at`, under the short time limit. The
+// worker that met the stopped office is let go with its connection.
+TimedRun RunSheetIntoAStoppedOffice(pid_t office, int at = kStopAtCall) {
+  return StoppingAutomation(office, at, kCallLimit).RunIntoTheStop();
+}
+
+// Polls until no document of ours has its views locked; the counts then, or the last ones.
+std::optional<Documents> DocumentsOnceNoneIsLocked() {
+  std::optional<Documents> documents;
+  const auto deadline = Clock::now() + kPatience;
+  while (Clock::now() < deadline) {
+    try {
+      documents = CountDocuments();
+      if (documents->locked == 0) break;
+    } catch (const std::runtime_error&) {
+    } catch (const css::uno::Exception&) {
+    }
+    std::this_thread::sleep_for(100ms);
+  }
+  return documents;
 }
 
 // Polls until the office answers a connection again and reads its documents then.
@@ -227,7 +258,7 @@ class StoppedOffice : public ::testing::Test {
   // Stops the office in the middle of a run and checks how that run ends. True when the run
   // ended, with the office left stopped.
   bool StopItMidRun() {
-    const int bridgesBefore = OpenBridges();
+    bridgesBefore_ = OpenBridges();
     TimedRun run;
     const bool ended = FinishesWithin(
         kPatience, [&] { run = RunSheetIntoAStoppedOffice(pid_); },
@@ -241,11 +272,11 @@ class StoppedOffice : public ::testing::Test {
         "%.1f s)\n",
         Seconds(run.sinceStop), Seconds(run.took), Seconds(kCallLimit));
     EXPECT_EQ(ProcessState(pid_), 'T') << "the run was not ended by the time limit";
-    EXPECT_LE(OpenBridges(), bridgesBefore) << "the connection to the stopped office was kept";
     return true;
   }
 
   pid_t pid_ = 0;
+  int bridgesBefore_ = 0;
 };
 
 TEST_F(StoppedOffice, EndsTheRunAndTheNextRunReachesTheSameOfficeOnceItRunsAgain) {
@@ -257,7 +288,15 @@ TEST_F(StoppedOffice, EndsTheRunAndTheNextRunReachesTheSameOfficeOnceItRunsAgain
       kPatience + 30s, [&] { before = DocumentsOnceTheOfficeAnswers(); },
       [this] { ::kill(pid_, SIGKILL); }));
   ASSERT_TRUE(before) << "the office did not answer again within " << kPatience.count() << " s";
-  EXPECT_EQ(before->locked, 1u) << "the cut-off sheet is the one locked document";
+  // Over the connection that was given up on, with no click needed.
+  const std::optional<Documents> unlocked = DocumentsOnceNoneIsLocked();
+  ASSERT_TRUE(unlocked);
+  EXPECT_EQ(unlocked->locked, 0u) << "the cut-off sheet stays locked";
+  const auto deadline = Clock::now() + 10s;
+  while (OpenBridges() > bridgesBefore_ && Clock::now() < deadline) {
+    std::this_thread::sleep_for(50ms);
+  }
+  EXPECT_LE(OpenBridges(), bridgesBefore_) << "the connection given up on was kept";
 
   EXPECT_TRUE(RunSheetPatiently().empty());
   EXPECT_EQ(SharedOffice().Automation().StartedOfficePid(), pid_) << "not the same office";
@@ -300,6 +339,68 @@ TEST_F(StoppedOffice, AClickEndsWithinTheLimitWhenConnectingWaits) {
               Seconds(run.took), Seconds(kCallLimit));
   EXPECT_EQ(SharedOffice().Automation().StartedOfficePid(), pid_) << "a second office started";
   EXPECT_TRUE(RunSheetPatiently().empty()) << "the next click does not work";
+}
+
+// A second click while the office is still stopped ends at once, saying that the office does
+// not answer, instead of waiting the whole limit again; once the office runs again the cut-off
+// sheet is unlocked and the next click works.
+TEST_F(StoppedOffice, AClickWhileTheCallGivenUpOnWaitsEndsAtOnce) {
+  constexpr std::chrono::milliseconds kLimit = 3s;
+  StoppingAutomation automation(pid_, kStopAtCall, kLimit);
+  TimedRun first;
+  TimedRun second;
+  const bool ended = FinishesWithin(
+      kPatience,
+      [&] {
+        first = automation.RunIntoTheStop();
+        second = RunSheet(*automation.bounded);
+      },
+      [this] { ::kill(pid_, SIGKILL); });
+  ::kill(pid_, SIGCONT);
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(first.shown, std::vector<UserMessage>{OfficeMessage(kWordStoppedMidRun)});
+  EXPECT_EQ(second.shown, std::vector<UserMessage>{OfficeMessage(kWordNotAnswering)});
+  EXPECT_LT(second.took, 500ms) << "click to message " << Seconds(second.took) << " s";
+  std::printf("stopped office, second click: click to message %.3f s (limit %.1f s)\n",
+              Seconds(second.took), Seconds(kLimit));
+
+  const std::optional<Documents> unlocked = DocumentsOnceNoneIsLocked();
+  ASSERT_TRUE(unlocked);
+  EXPECT_EQ(unlocked->locked, 0u) << "the cut-off sheet stays locked";
+  std::vector<UserMessage> next;
+  for (const auto deadline = Clock::now() + kPatience; Clock::now() < deadline;) {
+    next = RunSheet(*automation.bounded).shown;
+    if (next != std::vector<UserMessage>{OfficeMessage(kWordNotAnswering)}) break;
+    std::this_thread::sleep_for(100ms);
+  }
+  EXPECT_TRUE(next.empty()) << "the click after the office answered again does not work";
+}
+
+// The office stopped inside the closing pause, after the date was typed and before the sheet
+// is let go: the run says so, and once the office runs again no sheet stays locked.
+TEST_F(StoppedOffice, AStopAsTheSheetIsLetGoIsReportedAndLeavesNoSheetLocked) {
+  TimedRun run;
+  const bool ended = FinishesWithin(
+      kPatience,
+      [&] { run = RunSheetIntoAStoppedOffice(pid_, InterruptingAutomation::kAtRelease); },
+      [this] { ::kill(pid_, SIGKILL); });
+  ::kill(pid_, SIGCONT);
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(run.shown, std::vector<UserMessage>{OfficeMessage(kWordStoppedMidRun)});
+  std::printf("stopped office in the closing pause: stop to message %.2f s (limit %.1f s)\n",
+              Seconds(run.sinceStop), Seconds(kCallLimit));
+  const std::optional<Documents> unlocked = DocumentsOnceNoneIsLocked();
+  ASSERT_TRUE(unlocked);
+  EXPECT_EQ(unlocked->locked, 0u) << "the finished sheet stays locked";
+}
+
+// A sheet left locked by a program that has ended (nothing of it remembers the sheet): the
+// next run unlocks it.
+TEST_F(StoppedOffice, TheNextRunUnlocksASheetThatAnEndedProgramLeftLocked) {
+  DocumentReader(SharedOffice().Options().pipeName).LockAll();
+  ASSERT_GE(CountDocuments().locked, 1u);
+  EXPECT_TRUE(RunSheetPatiently().empty());
+  EXPECT_EQ(CountDocuments().locked, 0u);
 }
 
 // The program of the window, in small: a run into the stopped office, then the close request;

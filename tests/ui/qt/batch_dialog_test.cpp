@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "core/app/batch_messages.hpp"
 #include "core/base/form_names.hpp"
@@ -63,7 +65,6 @@ TEST_F(BatchDialogTest, OpensWithOneSheetItsKeyAWordFileInTheDocumentsFolderAndA
         const auto& sheets = Field<QSpinBox>(dialog, field::kSheets);
         EXPECT_EQ(sheets.value(), 1);
         EXPECT_EQ(sheets.minimum(), 1);
-        EXPECT_EQ(sheets.maximum(), 500);
         EXPECT_TRUE(Field<QCheckBox>(dialog, field::kAnswers).isChecked());
         EXPECT_EQ(Field<QComboBox>(dialog, field::kFormat).currentText(), "Word 文档 (.docx)");
         auto& file = Field<QLineEdit>(dialog, field::kFile);
@@ -248,6 +249,82 @@ TEST_F(BatchDialogTest, APdfComesFromTheOfficeOrIsOfferedAsAWordDocument) {
       EXPECT_TRUE(offer.startsWith(qt::DisplayText(NoConverterMessage().text)));
     }
   }
+}
+
+// A count typed past the limit stays as typed, and 生成 says what the limit is; the arrows stop
+// at it.
+TEST_F(BatchDialogTest, ACountTypedPastTheLimitStaysAndIsRefusedWithTheLimit) {
+  QString typed;
+  bool stillOpen = false;
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        EXPECT_EQ(Field<QLabel>(dialog, field::kMostSheets).text(), "最多 500 份");
+        auto& sheets = Field<QSpinBox>(dialog, field::kSheets);
+        sheets.selectAll();
+        QTest::keyClicks(&sheets, "100000");
+        typed = sheets.text();
+        Field<QLineEdit>(dialog, field::kFile).setText(InFolder("三班.docx"));
+        Press(dialog, QDialogButtonBox::Ok);
+      })
+      .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        auto& sheets = Field<QSpinBox>(dialog, field::kSheets);
+        stillOpen = sheets.text() == "100000";
+        sheets.setValue(499);
+        sheets.stepBy(5);
+        EXPECT_EQ(sheets.value(), 500);
+        dialog.reject();
+      })
+      .Run([&] { OpenBatch(); });
+  EXPECT_EQ(typed, "100000");
+  EXPECT_TRUE(stillOpen) << "the dialog stays open with what was typed";
+  EXPECT_EQ(messages.shown, std::vector<UserMessage>{SheetCountMessage()});
+  EXPECT_TRUE(FilesInFolder().isEmpty());
+}
+
+// 生成 keeps count, key, format, folder and code in the user's settings; the next dialog, also
+// in a new window, opens with them (the file named for the day in that folder), and a cancel
+// keeps nothing. A folder that is gone gives way to the documents folder.
+TEST_F(BatchDialogTest, TheDialogOpensWithTheChoicesOfItsLastGenerate) {
+  FakePdfWriter office;
+  const auto newWindow = [&] {
+    window = qt::MainWindow::Create(
+        {state, clock, messages, {word, locator, store}, std::nullopt, &office});
+    window->show();
+  };
+  newWindow();
+  const QString sets = InFolder("三班");
+  ASSERT_TRUE(QDir().mkpath(sets));
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        Field<QCheckBox>(dialog, field::kAnswers).setChecked(false);
+        Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(1);
+        Ask(dialog, 7, sets + "/周一.pdf", "482913");
+      })
+      .Run([&] { OpenBatch(); });
+  ASSERT_EQ(QDir(sets).entryList(QDir::Files), QStringList{"周一.pdf"});
+
+  const auto expectRemembered = [&](const char* when, const QString& folderShown) {
+    SCOPED_TRACE(when);
+    ModalAnswers()
+        .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+          EXPECT_EQ(Field<QSpinBox>(dialog, field::kSheets).value(), 7);
+          EXPECT_FALSE(Field<QCheckBox>(dialog, field::kAnswers).isChecked());
+          EXPECT_EQ(Field<QComboBox>(dialog, field::kFormat).currentText(), "PDF (.pdf)");
+          EXPECT_EQ(Field<QLineEdit>(dialog, field::kFile).text(),
+                    QDir(folderShown).filePath("口算题卡-2026-12-08.pdf"));
+          EXPECT_EQ(Field<QLineEdit>(dialog, field::kFirstCode).text(), "482913");
+          Field<QSpinBox>(dialog, field::kSheets).setValue(9);
+          dialog.reject();
+        })
+        .Run([&] { OpenBatch(); });
+  };
+  expectRemembered("the next opening", sets);
+  newWindow();
+  expectRemembered("a new window", sets);
+  QSettings stored(settingsFolder.filePath("Kalkora/kalkora.conf"), QSettings::IniFormat);
+  EXPECT_EQ(stored.value("batch/Sheets").toString(), "7") << "kept in the private settings";
+  ASSERT_TRUE(QDir(sets).removeRecursively());
+  expectRemembered("its folder gone", qt::DocumentsFolder());
 }
 
 TEST(BatchFile, TheExtensionFollowsTheFormat) {

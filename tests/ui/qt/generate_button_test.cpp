@@ -3,12 +3,18 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
 #include <functional>
+#include <mutex>
 #include <regex>
 #include <stdexcept>
 #include <utility>
 
 #include "core/base/form_names.hpp"
+#include "core/word/bounded_automation.hpp"
+#include "ui/qt/office_wait.hpp"
 #include "ui/qt/unavailable_office.hpp"
 #include "window_fixture.hpp"
 
@@ -212,6 +218,61 @@ TEST_F(GenerateButtonTest, AfterACloseRequestTheRunningSheetIsFinishedAndNoOther
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(messages.shown.empty());
   }
+}
+
+// An office whose typing hangs until it is released, as a stopped office does.
+class HangingWordProcessor : public SimulatedWordProcessor {
+ public:
+  struct Gate {
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool open = false;
+    void Open() {
+      std::lock_guard lock(mutex);
+      open = true;
+      opened.notify_all();
+    }
+  };
+  explicit HangingWordProcessor(std::shared_ptr<Gate> gate) : gate_(std::move(gate)) {}
+  bool TypeText(std::string_view) override {
+    std::unique_lock lock(gate_->mutex);
+    gate_->opened.wait(lock, [this] { return gate_->open; });
+    return false;
+  }
+
+ private:
+  std::shared_ptr<Gate> gate_;
+};
+
+// A close request 0.1 s into a run that hangs on the office, queued as the window system
+// delivers it: the window takes it while it waits, and closes as soon as the time limit gives
+// the run up, with no message box holding it open.
+TEST_F(GenerateButtonTest, ACloseRequestDuringAHangingRunClosesTheWindowOnceTheRunIsGivenUp) {
+  using namespace std::chrono_literals;
+  constexpr auto kLimit = 1s;
+  const auto gate = std::make_shared<HangingWordProcessor::Gate>();
+  {
+    BoundedAutomation bounded([gate] { return std::make_unique<HangingWordProcessor>(gate); },
+                              kLimit, {}, qt::OfficeWaitHandlingEvents());
+    window = qt::MainWindow::Create({state, clock, messages, {bounded, locator, store}});
+    ASSERT_TRUE(window);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTimer::singleShot(100, window.get(), [this] {
+      QApplication::postEvent(window->windowHandle(), new QCloseEvent);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    Generate();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_FALSE(window->isVisible()) << "the close request waits behind the run";
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text;
+    EXPECT_LT(took, kLimit + 500ms);
+    std::printf(
+        "close 0.1 s into a hanging run: window closed %.2f s after the click (limit %.1f s)\n",
+        std::chrono::duration<double>(took).count(), std::chrono::duration<double>(kLimit).count());
+    window.reset();
+  }
+  gate->Open();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "window_fixture.hpp"
 
+#include <QSettings>
 #include <QTest>
 
 #include "core/base/exercise_kind.hpp"
@@ -13,6 +14,8 @@ void RecordingMessages::Show(const UserMessage& message) {
 }
 
 void WindowTest::SetUp() {
+  ASSERT_TRUE(settingsFolder.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
   window = qt::MainWindow::Create({state, clock, messages, {word, locator, store}});
   ASSERT_TRUE(window);
   window->show();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -25,7 +26,8 @@ class RecordingMessages : public RecordingMessageBox {
   std::vector<std::optional<Qt::CursorShape>> overrideCursors;
 };
 
-// A shown main window over a simulated word processor and a fake clock.
+// A shown main window over a simulated word processor and a fake clock, with the user's
+// settings (QSettings) in a private folder of the test's own, empty at its start.
 class WindowTest : public ::testing::Test {
  public:
   void SetUp() override;
@@ -45,6 +47,7 @@ class WindowTest : public ::testing::Test {
   FixedOfficeLocator locator{"/usr/lib/libreoffice/program/"};
   FakeTemplateStore store{"/run/kalkora-test/"};
   RecordingMessages messages;
+  QTemporaryDir settingsFolder;
   std::unique_ptr<qt::MainWindow> window;
 };
 

@@ -26,6 +26,7 @@
 #include "system/win32/utf16.hpp"
 #include "ui/win32/batch_dialog.hpp"
 #include "ui/win32/batch_dialog_layout.hpp"
+#include "ui/win32/batch_memory.hpp"
 #include "ui/win32/menu.hpp"
 
 namespace kalkora {
@@ -65,8 +66,10 @@ bool SetDefaultValue(const std::wstring& key, const std::wstring& value) {
 
 class KalkoraBatch : public ::testing::Test {
  protected:
-  // A folder for the set, and the shell's "open" for .docx and .pdf leading to the recorder.
+  // A folder for the set, the shell's "open" for .docx and .pdf leading to the recorder, and
+  // no remembered choices of the dialog (in the test prefix's registry).
   void SetUp() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, win32::kBatchMemoryKey);
     static int tests = 0;
     const std::string tag = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++tests);
     folder_ = fs::temp_directory_path() / ("kalkora-batch-" + tag);
@@ -83,6 +86,7 @@ class KalkoraBatch : public ::testing::Test {
     for (const wchar_t* key : {L".docx", L".pdf", kOpenerClass})
       RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
     testing::UnregisterWordApplication();
+    RegDeleteTreeW(HKEY_CURRENT_USER, win32::kBatchMemoryKey);
     std::error_code ignored;
     fs::remove_all(folder_, ignored);
     fs::remove(opened_, ignored);
@@ -116,6 +120,15 @@ class KalkoraBatch : public ::testing::Test {
                  reinterpret_cast<LPARAM>(format));
   }
   static void Generate(HWND dialog) { PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); }
+  static std::string FormatItem(HWND dialog, WPARAM index) {
+    wchar_t text[64] = {};
+    SendMessageW(GetDlgItem(dialog, win32::kBatchFormat), CB_GETLBTEXT, index,
+                 reinterpret_cast<LPARAM>(text));
+    return win32::ToUtf8(text);
+  }
+  static LRESULT FormatChosen(HWND dialog) {
+    return SendMessageW(GetDlgItem(dialog, win32::kBatchFormat), CB_GETCURSEL, 0, 0);
+  }
 
   // Once the panel says so and the shell has opened `count` files: the files opened (each by
   // a process of its own, so in any order).
@@ -195,7 +208,10 @@ TEST_F(KalkoraBatch, PdfGoesThroughWordCallByCall) {
   ASSERT_TRUE(program->Started());
   const HWND dialog = OpenDialog(*program);
   ASSERT_NE(dialog, nullptr) << "no batch dialog";
+  EXPECT_EQ(FormatItem(dialog, 1), "PDF (.pdf)");
+  EXPECT_EQ(Field(dialog, win32::kBatchFormatNote), "");
   ChoosePdf(dialog);
+  EXPECT_EQ(FormatChosen(dialog), 1);
   EXPECT_TRUE(Field(dialog, win32::kBatchFile).ends_with(".pdf"));
 
   const fs::path sheets = folder_ / fs::path(win32::ToUtf16("口算题卡.pdf"));
@@ -208,7 +224,7 @@ TEST_F(KalkoraBatch, PdfGoesThroughWordCallByCall) {
   EXPECT_TRUE(testing::FileBytes(sheets).starts_with("%PDF-"));
 
   // Each file through its temporary .docx beside the target, the temporary names masked.
-  const std::regex temporary(R"(\.kalkora-[0-9a-f]+\.(docx|pdf))");
+  const std::regex temporary(R"(\.kalkora-[0-9]+-[0-9a-f]+\.(docx|pdf))");
   std::vector<std::string> calls;
   for (const std::string& line : Lines(standInLog_)) {
     calls.push_back(std::regex_replace(line, temporary, ".kalkora-#.$1"));
@@ -229,7 +245,27 @@ TEST_F(KalkoraBatch, PdfGoesThroughWordCallByCall) {
   EXPECT_EQ(program->Close(), 0u);
 }
 
-TEST_F(KalkoraBatch, WithoutWordAPdfIsOfferedAsADocx) {
+// Without Word nothing makes a PDF: the dialog says so before 生成 and keeps the Word format.
+TEST_F(KalkoraBatch, WithoutWordPdfIsShownUnavailableWithItsReason) {
+  auto program = Start();
+  ASSERT_TRUE(program->Started());
+  const HWND dialog = OpenDialog(*program);
+  ASSERT_NE(dialog, nullptr) << "no batch dialog";
+  EXPECT_EQ(FormatItem(dialog, 1), "PDF (.pdf)：不可用");
+  EXPECT_EQ(Field(dialog, win32::kBatchFormatNote), "PDF 不可用：没有安装 Word");
+  ChoosePdf(dialog);
+  EXPECT_EQ(FormatChosen(dialog), 0);
+  EXPECT_TRUE(Field(dialog, win32::kBatchFile).ends_with(".docx"));
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  EXPECT_EQ(program->Close(), 0u);
+}
+
+// A Word that fails to make the PDF leaves no file, and the set is offered as a .docx.
+TEST_F(KalkoraBatch, WhenWordFailsThePdfIsOfferedAsADocx) {
+  std::ofstream(standInLog_).flush();
+  ASSERT_TRUE(testing::RegisterWordApplication(testing::HostPath(KALKORA_STAND_IN_SERVER) +
+                                               L" --log " + standInLog_.wstring() +
+                                               L" --fail ExportAsFixedFormat"));
   auto program = Start();
   ASSERT_TRUE(program->Started());
   const HWND dialog = OpenDialog(*program);
@@ -238,16 +274,81 @@ TEST_F(KalkoraBatch, WithoutWordAPdfIsOfferedAsADocx) {
   SetField(dialog, win32::kBatchFile, Utf8(folder_ / "set.pdf"));
   Generate(dialog);
 
-  const auto offer = program->WaitForMessageBox(30s);
+  const auto offer = program->WaitForMessageBox(60s);
   ASSERT_TRUE(offer);
   EXPECT_EQ(offer->caption, kBatchCaption);
-  EXPECT_EQ(offer->text, NoConverterMessage().text + "\n\n要改为生成 Word 文档吗？");
+  EXPECT_EQ(offer->text, ConversionFailedMessage(Utf8(folder_ / "set.pdf")).text +
+                             "\n\n要改为生成 Word 文档吗？");
   EXPECT_TRUE(Files().empty());
   KalkoraProcess::Answer(*offer, IDYES);
   EXPECT_EQ(WaitUntilWritten(*program, 1, 2),
             (std::set<std::string>{Utf8(folder_ / "set.docx"),
                                    Utf8(folder_ / fs::path(win32::ToUtf16("set-答案.docx")))}));
   EXPECT_EQ(Files(), (std::set<std::string>{"set.docx", "set-答案.docx"}));
+  EXPECT_EQ(program->Close(), 0u);
+}
+
+// A count typed past the limit stays as typed, and 生成 says what the limit is.
+TEST_F(KalkoraBatch, ACountTypedPastTheLimitIsRefusedWithTheLimit) {
+  auto program = Start();
+  ASSERT_TRUE(program->Started());
+  const HWND dialog = OpenDialog(*program);
+  ASSERT_NE(dialog, nullptr) << "no batch dialog";
+  EXPECT_EQ(Field(dialog, win32::kBatchMostSheets), "最多 500 份");
+  const HWND sheets = GetDlgItem(dialog, win32::kBatchSheets);
+  SendMessageW(sheets, EM_SETSEL, 0, -1);
+  for (const wchar_t digit : std::wstring(L"100000")) SendMessageW(sheets, WM_CHAR, digit, 1);
+  EXPECT_EQ(Field(dialog, win32::kBatchSheets), "100000");
+  SetField(dialog, win32::kBatchFile, Utf8(folder_ / "set.docx"));
+  Generate(dialog);
+  const auto refusal = program->WaitForMessageBox(30s);
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(refusal->text, SheetCountMessage().text);
+  KalkoraProcess::Dismiss(*refusal);
+  EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
+  EXPECT_EQ(Field(dialog, win32::kBatchSheets), "100000");
+  EXPECT_TRUE(Files().empty());
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  EXPECT_EQ(program->Close(), 0u);
+}
+
+// 生成 keeps count, key, format, folder and code in HKCU\Software\Kalkora; the dialog of the
+// next start opens with them, the file named for the day in that folder.
+TEST_F(KalkoraBatch, TheDialogOfTheNextStartOpensWithTheLastChoices) {
+  std::ofstream(standInLog_).flush();
+  ASSERT_TRUE(testing::RegisterWordApplication(testing::HostPath(KALKORA_STAND_IN_SERVER) +
+                                               L" --log " + standInLog_.wstring()));
+  const fs::path sets = folder_ / fs::path(win32::ToUtf16("三班"));
+  fs::create_directories(sets);
+  {
+    auto program = Start();
+    ASSERT_TRUE(program->Started());
+    const HWND dialog = OpenDialog(*program);
+    ASSERT_NE(dialog, nullptr) << "no batch dialog";
+    ChoosePdf(dialog);
+    SendMessageW(GetDlgItem(dialog, win32::kBatchAnswers), BM_SETCHECK, BST_UNCHECKED, 0);
+    SetField(dialog, win32::kBatchSheets, "2");
+    SetField(dialog, win32::kBatchFirstCode, "482913");
+    SetField(dialog, win32::kBatchFile, Utf8(sets / fs::path(win32::ToUtf16("周一.pdf"))));
+    Generate(dialog);
+    EXPECT_EQ(WaitUntilWritten(*program, 2, 1).size(), 1u);
+    EXPECT_EQ(program->Close(), 0u);
+  }
+  auto program = Start();
+  ASSERT_TRUE(program->Started());
+  const HWND dialog = OpenDialog(*program);
+  ASSERT_NE(dialog, nullptr) << "no batch dialog";
+  const LocalDateTime today = SystemClock().Now();
+  char name[40];
+  std::snprintf(name, sizeof name, "口算题卡-%04d-%02d-%02d.pdf", today.year, today.month,
+                today.day);
+  EXPECT_EQ(Field(dialog, win32::kBatchSheets), "2");
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, win32::kBatchAnswers), BM_GETCHECK, 0, 0),
+            BST_UNCHECKED);
+  EXPECT_EQ(FormatChosen(dialog), 1);
+  EXPECT_EQ(Field(dialog, win32::kBatchFile), Utf8(sets) + "\\" + name);
+  EXPECT_EQ(Field(dialog, win32::kBatchFirstCode), "482913");
+  PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
   EXPECT_EQ(program->Close(), 0u);
 }
 

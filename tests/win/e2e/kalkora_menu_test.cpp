@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "core/base/form_names.hpp"
 #include "kalkora_process.hpp"
@@ -49,6 +50,33 @@ TEST(KalkoraMenu, GenerateItemAndF5RunTheButtonsCommand) {
     EXPECT_EQ(box->text, "没有选择要生成的加、减、乘、除、分数、连续加减法题库！");
     KalkoraProcess::Dismiss(*box);
   }
+  EXPECT_EQ(program->Close(), 0u);
+}
+
+// The refusal's box is task-modal and has no owner; once it is answered the main window is the
+// active one again, so that F5 typed as the user types it reaches it and runs the command anew.
+TEST(KalkoraMenu, AfterAMessageBoxTheWindowIsActiveAndTypedF5RunsAgain) {
+  auto program = StartKalkora();
+  ASSERT_TRUE(program->Started());
+  program->Click(form::选择框1);
+  program->PressKey(VK_F5);
+  for (const char* round : {"posted F5", "typed F5"}) {
+    SCOPED_TRACE(round);
+    const auto box = program->WaitForMessageBox(30s);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "没有选择要生成的加、减、乘、除、分数、连续加减法题库！");
+    EXPECT_EQ(GetWindow(box->window, GW_OWNER), nullptr);
+    KalkoraProcess::Dismiss(*box);
+    const auto end = std::chrono::steady_clock::now() + 5s;
+    while (program->ActiveWindow() != program->Window() && std::chrono::steady_clock::now() < end)
+      std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(program->ActiveWindow(), program->Window());
+    EXPECT_EQ(GetForegroundWindow(), program->Window());
+    KalkoraProcess::TypeKey(VK_F5);
+  }
+  const auto again = program->WaitForMessageBox(30s);
+  ASSERT_TRUE(again) << "the typed F5 did not run the command";
+  KalkoraProcess::Dismiss(*again);
   EXPECT_EQ(program->Close(), 0u);
 }
 

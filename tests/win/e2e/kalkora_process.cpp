@@ -102,6 +102,23 @@ void KalkoraProcess::PressKey(WORD virtualKey) {
   PostMessageW(window_, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
 }
 
+void KalkoraProcess::TypeKey(WORD virtualKey) {
+  INPUT keys[2] = {};
+  for (INPUT& key : keys) {
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = virtualKey;
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof(INPUT));
+}
+
+HWND KalkoraProcess::ActiveWindow() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info)) return nullptr;
+  return info.hwndActive;
+}
+
 bool KalkoraProcess::IsChecked(std::string_view control) {
   return SendMessageW(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }

@@ -38,6 +38,10 @@ class KalkoraProcess {
   // A menu command by its id, and a key pressed over the window; both return at once.
   void Command(int id);
   void PressKey(WORD virtualKey);
+  // A key typed as the user types it: to whichever window is active, through the input queue.
+  static void TypeKey(WORD virtualKey);
+  // The active window of the program's window thread, and whether it is the foreground one.
+  HWND ActiveWindow() const;
   bool IsChecked(std::string_view control);
   void SetText(std::string_view control, std::string_view text);
   std::string Text(std::string_view control);

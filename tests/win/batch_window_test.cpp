@@ -30,15 +30,15 @@ TEST(BatchFile, TheExtensionFollowsTheFormatAndPathsAreMadeAbsolute) {
       {"", DocumentFormat::Pdf, ""},
   };
   for (const ExtensionCase& item : cases) {
-    EXPECT_EQ(win32::WithFormatExtension(item.path, item.format), item.expected) << item.path;
+    EXPECT_EQ(WithFormatExtension(item.path, item.format), item.expected) << item.path;
   }
   EXPECT_EQ(win32::DefaultBatchPath("C:\\文档", {2026, 3, 9, 8, 0, 0}),
             "C:\\文档\\口算题卡-2026-03-09.docx");
   EXPECT_EQ(win32::AbsoluteIn("C:\\文档", "三年级\\.\\题卡.docx"), "C:\\文档\\三年级\\题卡.docx");
   EXPECT_EQ(win32::AbsoluteIn("C:\\文档", "D:\\题卡.docx"), "D:\\题卡.docx");
-  EXPECT_EQ(win32::BatchFiles("C:\\题卡.docx", true),
+  EXPECT_EQ(BatchFiles("C:\\题卡.docx", true),
             (std::vector<std::string>{"C:\\题卡.docx", "C:\\题卡-答案.docx"}));
-  EXPECT_EQ(win32::BatchFiles("C:\\题卡.docx", false), std::vector<std::string>{"C:\\题卡.docx"});
+  EXPECT_EQ(BatchFiles("C:\\题卡.docx", false), std::vector<std::string>{"C:\\题卡.docx"});
 }
 
 // A set of many slow sheets: the progress window comes after a second, and its 取消 ends the
@@ -57,7 +57,7 @@ TEST(BatchProgress, AppearsAfterASecondAndCancelsTheSet) {
   });
   int sheetsDone = 0;
   const BatchResult result = win32::WriteWithProgress(
-      nullptr, GetModuleHandleW(nullptr), false, [&](const win32::BatchProgress& progress) {
+      nullptr, GetModuleHandleW(nullptr), false, [&](const BatchProgress& progress) {
         for (int sheet = 1; sheet <= 500; ++sheet) {
           std::this_thread::sleep_for(20ms);
           sheetsDone = sheet;

@@ -185,9 +185,9 @@ TEST_F(KalkoraBatch, WritesTheClassSetAndItsKeyAsTheCoreDoesAndOpensThem) {
   // The same set made by the core for these codes, the date and the settings.
   const fs::path core = folder_ / "core";
   fs::create_directories(core);
-  testing::MemoryControls settings;
-  settings.ChooseKind(form::选择框4);
-  settings.Select(form::单选框2);
+  SheetSettings settings;
+  settings.kind = ExerciseKind::Division;
+  settings.size = 24;
   const BatchRequest request{3, 482913, true, today, Utf8(core / "set.docx")};
   ASSERT_EQ(RunBatch(settings, request, nullptr, {}, [] { return 0; }).outcome,
             BatchOutcome::Written);
@@ -224,7 +224,7 @@ TEST_F(KalkoraBatch, PdfGoesThroughWordCallByCall) {
   EXPECT_TRUE(testing::FileBytes(sheets).starts_with("%PDF-"));
 
   // Each file through its temporary .docx beside the target, the temporary names masked.
-  const std::regex temporary(R"(\.kalkora-[0-9]+-[0-9a-f]+\.(docx|pdf))");
+  const std::regex temporary(R"(\.kalkora-[0-9]+-[0-9a-f]+\.(pdf\.docx|pdf))");
   std::vector<std::string> calls;
   for (const std::string& line : Lines(standInLog_)) {
     calls.push_back(std::regex_replace(line, temporary, ".kalkora-#.$1"));
@@ -232,7 +232,7 @@ TEST_F(KalkoraBatch, PdfGoesThroughWordCallByCall) {
   const std::string at = "(BSTR:" + Utf8(folder_) + "\\.kalkora-#.";
   const std::vector<std::string> conversion = {
       "Application.Documents",
-      "Documents.Open" + at + "docx,BOOL:false,BOOL:true,BOOL:false,missing,missing,missing," +
+      "Documents.Open" + at + "pdf.docx,BOOL:false,BOOL:true,BOOL:false,missing,missing,missing," +
           "missing,missing,missing,missing,BOOL:false)",
       "Document.ExportAsFixedFormat" + at + "pdf,I4:17)",
       "Document.Close(I4:0)",

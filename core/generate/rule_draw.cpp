@@ -89,9 +89,10 @@ std::vector<Operator> OperatorsOf(const Variant& variant) {
     case Shape::ChainAdd:
       return std::vector<Operator>(static_cast<std::size_t>(variant.operands - 1), O::Plus);
     case Shape::ChainAddSub: {
-      std::vector<Operator> ops = variant.pattern == 1   ? std::vector{O::Plus, O::Minus, O::Plus, O::Minus}
-                                  : variant.pattern == 2 ? std::vector{O::Plus, O::Plus, O::Minus, O::Minus}
-                                                         : std::vector{O::Plus, O::Minus, O::Plus, O::Plus};
+      std::vector<Operator> ops =
+          variant.pattern == 1   ? std::vector{O::Plus, O::Minus, O::Plus, O::Minus}
+          : variant.pattern == 2 ? std::vector{O::Plus, O::Plus, O::Minus, O::Minus}
+                                 : std::vector{O::Plus, O::Minus, O::Plus, O::Plus};
       ops.resize(static_cast<std::size_t>(variant.operands - 1));
       return ops;
     }
@@ -185,7 +186,7 @@ struct RuledDraw::Prepared {
     Variant variant;
     std::vector<Operator> ops;
     std::vector<Interval> dimensions;
-    bool counted = false;                        // all outcomes counted, or only sampled
+    bool counted = false;  // all outcomes counted, or only sampled
     std::array<std::map<Key, std::int64_t>, kBuckets> buckets;  // key: weight (or hits)
     std::array<std::int64_t, kBuckets> hits{};
   };
@@ -264,8 +265,7 @@ std::optional<Key> RuledDraw::Prepared::Build(
       if (second) {
         key.operands = {a, b, 0, 0, 0};
       } else {
-        key.operands = {HalfDown(static_cast<std::int32_t>(a > b ? b : a)), a > b ? a : b, 0, 0,
-                        0};
+        key.operands = {HalfDown(static_cast<std::int32_t>(a > b ? b : a)), a > b ? a : b, 0, 0, 0};
       }
       if (key.operands[1] == 0) return std::nullopt;
       break;
@@ -345,7 +345,8 @@ std::optional<Facts> RuledDraw::Prepared::Evaluate(const VariantData& data, cons
       facts.carries = facts.carries || AdditionCarries(std::to_string(running), std::to_string(x));
       running += x;
     } else {
-      facts.borrows = facts.borrows || SubtractionBorrows(std::to_string(running), std::to_string(x));
+      facts.borrows =
+          facts.borrows || SubtractionBorrows(std::to_string(running), std::to_string(x));
       running -= x;
       if (second && running < 0) return std::nullopt;
     }
@@ -385,7 +386,8 @@ namespace {
 using Prepared = RuledDraw::Prepared;
 
 Interval Clip(Interval range, std::optional<Wide> highest) {
-  if (highest && *highest < range.hi) range.hi = static_cast<std::int64_t>(std::max<Wide>(*highest, -1));
+  if (highest && *highest < range.hi)
+    range.hi = static_cast<std::int64_t>(std::max<Wide>(*highest, -1));
   if (range.hi < range.lo) range.hi = range.lo - 1;
   return range;
 }
@@ -444,6 +446,7 @@ std::int64_t SpaceSize(const std::vector<Interval>& dims) {
 }
 
 void Count(const Prepared& s, Prepared::VariantData& data) {
+  if (SpaceSize(data.dimensions) == 0) return;
   std::array<std::int64_t, kMaxDimensions> draw{};
   for (std::size_t i = 0; i < data.dimensions.size(); ++i) draw[i] = data.dimensions[i].lo;
   while (true) {
@@ -530,8 +533,7 @@ std::optional<std::string> StaticRefusal(const SheetSettings& settings, const Sh
   const bool divides = settings.kind == ExerciseKind::Division ||
                        settings.kind == ExerciseKind::MulDivMixed ||
                        settings.kind == ExerciseKind::FourOpMixed;
-  if (settings.decimals && divides && rules.blank != BlankPlace::Result &&
-      rules.remainder != 0) {
+  if (settings.decimals && divides && rules.blank != BlankPlace::Result && rules.remainder != 0) {
     return "小数除法在数上填空需要余数 0（--blank 与 --remainder 0）";
   }
   if (rules.secondFrom.has_value() != rules.secondTo.has_value()) {
@@ -547,8 +549,7 @@ std::optional<std::string> StaticRefusal(const SheetSettings& settings, const Sh
 }  // namespace
 
 std::shared_ptr<const RuledDraw> RuledDraw::Prepare(const SheetSettings& settings,
-                                                    const SheetRules& rules,
-                                                    std::string& refusal) {
+                                                    const SheetRules& rules, std::string& refusal) {
   using VariantData = Prepared::VariantData;
   using ClassKey = Prepared::ClassKey;
   using Fitting = Prepared::Fitting;
@@ -574,8 +575,7 @@ std::shared_ptr<const RuledDraw> RuledDraw::Prepare(const SheetSettings& setting
   const WholeRange first = ReadRange(settings.from, settings.to);
   s->first = {first.lo, first.hi};
   s->second = rules.secondFrom.has_value();
-  const WholeRange other =
-      s->second ? ReadRange(*rules.secondFrom, *rules.secondTo) : first;
+  const WholeRange other = s->second ? ReadRange(*rules.secondFrom, *rules.secondTo) : first;
   s->other = {other.lo, other.hi};
   s->resultFrom = ReadBound(rules.resultFrom);
   s->resultTo = ReadBound(rules.resultTo);
@@ -629,9 +629,9 @@ std::shared_ptr<const RuledDraw> RuledDraw::Prepare(const SheetSettings& setting
     for (Want c : wants(Has(data.ops, Operator::Plus), rules.carry)) {
       for (Want b : wants(Has(data.ops, Operator::Minus), rules.borrow)) {
         for (Want r : wants(Has(data.ops, Operator::Divide), rules.remainder)) {
-          const int needed = std::min({most(c, carrying, plus, positions),
-                                       most(b, borrowing, minus, positions),
-                                       most(r, leaving, divide, positions)});
+          const int needed =
+              std::min({most(c, carrying, plus, positions), most(b, borrowing, minus, positions),
+                        most(r, leaving, divide, positions)});
           if (needed == 0) continue;
           const ClassKey classKey{static_cast<int>(index), c, b, r};
           Fitting fitting;
@@ -657,8 +657,8 @@ std::shared_ptr<const RuledDraw> RuledDraw::Prepare(const SheetSettings& setting
               refusal = "这些设置出不了" + what + "题（" + RuleWords(rules) + "）";
             } else {
               refusal = "这些设置只能出 " + std::to_string(available) + " 道不同的" + what +
-                        "题，少于每份的 " + std::to_string(required) + " 道（" +
-                        RuleWords(rules) + "）";
+                        "题，少于每份的 " + std::to_string(required) + " 道（" + RuleWords(rules) +
+                        "）";
             }
             return nullptr;
           }
@@ -679,8 +679,8 @@ namespace {
 void DrawShare(RuleRandom& random, std::vector<int> eligible, int count, std::vector<Want>& wants) {
   for (int p : eligible) wants[static_cast<std::size_t>(p)] = Want::No;
   for (int i = 0; i < count; ++i) {
-    const auto j = static_cast<std::size_t>(
-        random.Uniform(i, static_cast<std::int64_t>(eligible.size()) - 1));
+    const auto j =
+        static_cast<std::size_t>(random.Uniform(i, static_cast<std::int64_t>(eligible.size()) - 1));
     std::swap(eligible[static_cast<std::size_t>(i)], eligible[j]);
     wants[static_cast<std::size_t>(eligible[static_cast<std::size_t>(i)])] = Want::Yes;
   }
@@ -747,9 +747,9 @@ std::vector<RuledProblem> RuledDraw::Draw(int code) const {
     } else {
       // Drawn afresh until it fits, up to a bound that the sampled share of fitting draws
       // makes a miss unlikely within; then one of the fitting outcomes found.
-      const std::int64_t tries =
-          std::clamp<std::int64_t>(16 * std::int64_t{kSamples} / std::max<std::int64_t>(fitting.hits, 1),
-                                   256, std::int64_t{1} << 20);
+      const std::int64_t tries = std::clamp<std::int64_t>(
+          16 * std::int64_t{kSamples} / std::max<std::int64_t>(fitting.hits, 1), 256,
+          std::int64_t{1} << 20);
       const Prepared::ClassKey classKey{variant, carry[p], borrow[p], remainder[p]};
       for (std::int64_t attempt = 0; attempt < tries && !chosen; ++attempt) {
         const std::optional<Key> key = s.Build(data, s.DrawOnce(data, random));

@@ -28,6 +28,14 @@ std::string Range(std::string_view from, std::string_view to) {
   return std::string(from) + "-" + std::string(to);
 }
 
+// The kind's name: its heading word without "运算题".
+std::string KindName(ExerciseKind kind) {
+  std::string_view word = KindInfo(kind).headingWord;
+  constexpr std::string_view kSuffix = "运算题";
+  if (word.ends_with(kSuffix)) word.remove_suffix(kSuffix.size());
+  return std::string(word);
+}
+
 std::string Share(std::string_view word, std::optional<int> percent) {
   return percent ? std::string(word) + " " + std::to_string(*percent) : "";
 }
@@ -61,14 +69,13 @@ std::string RulePresetTable() {
   std::string table = "名称\t题型\t第一个数\t第二个数\t结果\t要求\n";
   for (const RulePreset& preset : kPresets) {
     std::string rules;
-    for (const std::string& rule :
-         {Share("carry", preset.carry), Share("borrow", preset.borrow),
-          Share("remainder", preset.remainder),
-          std::string(preset.blank == BlankPlace::Any ? "blank any" : ""),
-          std::string(preset.distinct ? "distinct" : "")}) {
+    for (const std::string& rule : {Share("carry", preset.carry), Share("borrow", preset.borrow),
+                                    Share("remainder", preset.remainder),
+                                    std::string(preset.blank == BlankPlace::Any ? "blank any" : ""),
+                                    std::string(preset.distinct ? "distinct" : "")}) {
       if (!rule.empty()) rules += (rules.empty() ? "" : ", ") + rule;
     }
-    table += std::string(preset.name) + "\t" + std::string(KindInfo(preset.kind).headingWord) + "\t" +
+    table += std::string(preset.name) + "\t" + KindName(preset.kind) + "\t" +
              Range(preset.from, preset.to) + "\t" + Range(preset.secondFrom, preset.secondTo) +
              "\t" + Range(preset.resultFrom, preset.resultTo) + "\t" + rules + "\n";
   }

@@ -15,9 +15,8 @@ WholeRange ReadRange(const std::string& from, const std::string& to) {
 }
 
 bool AnyRuleSet(const SheetRules& rules) {
-  return rules.secondFrom || rules.secondTo || rules.resultFrom || rules.resultTo ||
-         rules.carry || rules.borrow || rules.remainder || rules.blank != BlankPlace::Result ||
-         rules.distinct;
+  return rules.secondFrom || rules.secondTo || rules.resultFrom || rules.resultTo || rules.carry ||
+         rules.borrow || rules.remainder || rules.blank != BlankPlace::Result || rules.distinct;
 }
 
 namespace {

@@ -22,6 +22,7 @@ struct Sheet {
   std::string dateText;               // "2026年12月9日"
   int code = 0;                       // 100000-999999
   std::vector<std::string> answers;   // one per problem, AnswerText of it
+  std::string ruleWords = {};         // RuleWords of the rules it was made under; empty: none
 };
 
 inline constexpr int kFirstSheetCode = 100000;

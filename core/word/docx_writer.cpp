@@ -65,6 +65,7 @@ constexpr std::string_view kStyles =
 // Run sizes in half points.
 constexpr int kTitleRunSize = 48;
 constexpr int kProblemRunSize = 24;
+constexpr int kRuleRunSize = 18;
 
 // A 0.5 pt single line, in eighths of a point.
 constexpr std::string_view kBorder =
@@ -167,7 +168,7 @@ void AppendHeadingParagraph(std::string& xml, std::string_view text, std::string
   xml += "</w:p>";
 }
 
-// A page: title, empty line, heading, table, date line. `breakBefore` starts it on a new page
+// A page: title, empty line, heading, the rule line if any, table, date line. `breakBefore` starts it on a new page
 // within the section; `sectionEnd` closes the section there, when the next page's sheet size
 // differs.
 void AppendPage(std::string& xml, const DocumentPage& page, std::size_t index, bool breakBefore,
@@ -182,6 +183,12 @@ void AppendPage(std::string& xml, const DocumentPage& page, std::size_t index, b
   xml += "</w:p>";
   AppendHeadingParagraph(xml, "", where);
   AppendHeadingParagraph(xml, page.heading, where + ", heading");
+  if (!page.ruleLine.empty()) {
+    // Smaller than the heading, so that the page keeps to one sheet of paper.
+    xml += "<w:p>";
+    AppendRun(xml, page.ruleLine, where + ", rule line", kRuleRunSize);
+    xml += "</w:p>";
+  }
   AppendTable(xml, sheet, page, where);
 
   xml += "<w:p>";

@@ -14,6 +14,7 @@ struct DocumentPage {
   std::string heading;             // the heading paragraph's text, spaces kept
   std::vector<std::string> cells;  // sheetSize texts in reading order, row by row
   std::string dateLine;            // the paragraph below the table
+  std::string ruleLine = {};       // a paragraph of its own under the heading; empty: none
 };
 
 // Writes the pages as one .docx file, a page each, laid out like the worksheet templates:

@@ -1,6 +1,7 @@
 #include "core/word/sheet_pages.hpp"
 
 #include "core/generate/kind_heading.hpp"
+#include "core/generate/sheet_rules.hpp"
 
 namespace kalkora {
 
@@ -13,7 +14,8 @@ DocumentPage WorksheetPage(const Sheet& sheet) {
 }
 
 DocumentPage AnswerKeyPage(const Sheet& sheet) {
-  DocumentPage page{sheet.size, AnswerKeyHeading(sheet.kind), {}, SheetDateLine(sheet)};
+  DocumentPage page{sheet.size, AnswerKeyHeading(sheet.kind), {}, SheetDateLine(sheet),
+                    FitToWidth(sheet.ruleWords, kRuleLineColumns)};
   for (std::size_t i = 0; i < sheet.problems.size(); ++i) {
     page.cells.push_back(sheet.problems[i] + " " + sheet.answers.at(i));
   }

@@ -13,7 +13,11 @@ std::string SheetDateLine(const Sheet& sheet);
 // The sheet as pupils get it: its heading, the problems, the date line.
 DocumentPage WorksheetPage(const Sheet& sheet);
 
-// The sheet's answer key, laid out like the sheet: the key heading, and in each problem cell
+// Columns (an ASCII character one, any other two) that the key's rule line may take.
+inline constexpr int kRuleLineColumns = 90;
+
+// The sheet's answer key, laid out like the sheet: the key heading, the rules in words under
+// it (cut to kRuleLineColumns) when the sheet was made under rules, and in each problem cell
 // the problem, a space and its answer.
 DocumentPage AnswerKeyPage(const Sheet& sheet);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <stdexcept>
 
 #include "core/word/wordml_text.hpp"
@@ -136,6 +138,19 @@ TEST(WriteDocx, TextsComeInPageOrderWithProblemsAtTwelvePoints) {
   EXPECT_EQ(Count(xml, "<w:r><w:rPr><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/></w:rPr><w:t "), 48u);
   EXPECT_EQ(Count(xml, "<w:pStyle w:val=\"Title\"/>"), 2u);
   EXPECT_EQ(Count(xml, "<w:ind w:right=\"420\"/>"), 4u) << "empty line and heading";
+}
+
+TEST(WriteDocx, ARuleLineIsAParagraphOfItsOwnUnderTheHeading) {
+  DocumentPage ruled = Page(24, "r");
+  ruled.ruleLine = "表内除法：第二个数 1～9，结果 1～9，余数 0%";
+  const std::string xml = DocumentXml({Page(18, "a"), ruled});
+  const std::vector<std::string> texts = RunTexts(xml);
+  ASSERT_GE(texts.size(), 24u + 3u + 19u + 2u);
+  const auto heading = std::find(texts.begin(), texts.end(), ruled.heading);
+  ASSERT_NE(heading, texts.end());
+  EXPECT_EQ(*(heading + 1), ruled.ruleLine);
+  EXPECT_EQ(*(heading + 2), ruled.cells.front());
+  EXPECT_EQ(Count(xml, "<w:p><w:r><w:rPr><w:sz w:val=\"18\"/>"), 1u) << "only on its page";
 }
 
 TEST(WriteDocx, ANewSectionWhereTheSizeChangesAPageBreakWhereItDoesNot) {

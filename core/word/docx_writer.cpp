@@ -168,9 +168,9 @@ void AppendHeadingParagraph(std::string& xml, std::string_view text, std::string
   xml += "</w:p>";
 }
 
-// A page: title, empty line, heading, the rule line if any, table, date line. `breakBefore` starts it on a new page
-// within the section; `sectionEnd` closes the section there, when the next page's sheet size
-// differs.
+// A page: title, empty line, heading, the rule line if any, table, date line. `breakBefore` starts
+// it on a new page within the section; `sectionEnd` closes the section there, when the next page's
+// sheet size differs.
 void AppendPage(std::string& xml, const DocumentPage& page, std::size_t index, bool breakBefore,
                 const SheetGeometry* sectionEnd) {
   const std::string where = "page " + std::to_string(index + 1);

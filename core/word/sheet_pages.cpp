@@ -14,7 +14,10 @@ DocumentPage WorksheetPage(const Sheet& sheet) {
 }
 
 DocumentPage AnswerKeyPage(const Sheet& sheet) {
-  DocumentPage page{sheet.size, AnswerKeyHeading(sheet.kind), {}, SheetDateLine(sheet),
+  DocumentPage page{sheet.size,
+                    AnswerKeyHeading(sheet.kind),
+                    {},
+                    SheetDateLine(sheet),
                     FitToWidth(sheet.ruleWords, kRuleLineColumns)};
   for (std::size_t i = 0; i < sheet.problems.size(); ++i) {
     page.cells.push_back(sheet.problems[i] + " " + sheet.answers.at(i));

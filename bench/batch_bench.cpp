@@ -7,8 +7,7 @@
 
 #include "batch_timing.hpp"
 #include "core/app/batch_command.hpp"
-#include "core/app/settings_controls.hpp"
-#include "core/base/form_names.hpp"
+#include "core/generate/sheet_settings.hpp"
 #include "core/word/sheet_pages.hpp"
 
 int main(int argc, char** argv) {
@@ -23,17 +22,15 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder);
   const std::string output = (folder / "set.docx").string();
 
-  SettingsControls settings;
-  settings.ChooseKind(ExerciseKind::FourOpMixed);
-  settings.Select(form::单选框3);
-  settings.Select(form::单选框5);  // two places: the longest answers
+  // Two places: the longest answers.
+  const SheetSettings settings{ExerciseKind::FourOpMixed, 30, "1", "100", true, "2"};
   const LocalDateTime date{2026, 12, 9, 8, 30, 0};
 
   std::size_t bytes = 0;
   const bench::Figures core = bench::Time(25, [&] {
     std::vector<DocumentPage> sheets, keys;
     for (int i = 0; i < kSheets; ++i) {
-      const Sheet sheet = MakeSheet(settings, 30, SheetCode(482913, i), date);
+      const Sheet sheet = MakeSheet(settings, SheetCode(482913, i), date);
       sheets.push_back(WorksheetPage(sheet));
       keys.push_back(AnswerKeyPage(sheet));
     }

@@ -23,12 +23,11 @@ int main() {
     controls.Select(form::单选框3);
     testing::FakeClock clock;
     ProgramState state;
-    GenerationContext context{controls, state};
     std::size_t characters = 0;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kSheets; ++i) {
       testing::RecordingProblemWriter writer;
-      RunSheetLoop(context, clock, 30, writer);
+      RunSheetLoop(controls, state, clock, 30, writer);
       for (const std::string& text : writer.texts) characters += text.size();
     }
     const std::chrono::duration<double, std::micro> elapsed =

@@ -7,8 +7,7 @@
 
 #include "batch_timing.hpp"
 #include "core/app/batch_command.hpp"
-#include "core/app/settings_controls.hpp"
-#include "core/base/form_names.hpp"
+#include "core/generate/sheet_settings.hpp"
 #include "office/uno/uno_document_converter.hpp"
 
 int main(int argc, char** argv) {
@@ -31,10 +30,7 @@ int main(int argc, char** argv) {
       "whole kalkora-sheets process (PDF, office started): median %.0f ms (%.0f-%.0f), exit %d\n",
       process.median, process.fastest, process.slowest, status);
 
-  SettingsControls settings;
-  settings.ChooseKind(ExerciseKind::FourOpMixed);
-  settings.Select(form::单选框3);
-  settings.Select(form::单选框5);
+  const SheetSettings settings{ExerciseKind::FourOpMixed, 30, "1", "100", true, "2"};
   const BatchRequest request{40, 482913, true, {2026, 12, 9, 8, 30, 0}, output};
   uno::UnoDocumentConverter converter;
   BatchOutcome outcome = RunBatch(settings, request, &converter, {}, [] { return 0; }).outcome;

@@ -17,12 +17,12 @@ int main() {
     settings.size = 30;
     settings.from = std::string(preset.from);
     settings.to = std::string(preset.to);
-    SheetRules rules = PresetRules(preset);
-    rules.distinct = true;
+    settings.rules = PresetRules(preset);
+    settings.rules.distinct = true;
     std::string refusal;
     std::size_t problems = 0;
     const bench::Figures figures = bench::Time(15, [&] {
-      const auto draw = RuledDraw::Prepare(settings, rules, refusal);
+      const auto draw = RuledDraw::Prepare(settings, refusal);
       problems = 0;
       for (int i = 0; draw && i < kSheets; ++i) problems += draw->Draw(100000 + i).size();
     });
@@ -70,9 +70,10 @@ int main() {
     settings.size = 30;
     settings.from = "0";
     settings.to = kLargest;
+    settings.rules = c.rules;
     std::string refusal;
-    const bench::Figures figures = bench::Time(
-        15, [&] { refusal.clear(), (void)RuledDraw::Prepare(settings, c.rules, refusal); });
+    const bench::Figures figures =
+        bench::Time(15, [&] { refusal.clear(), (void)RuledDraw::Prepare(settings, refusal); });
     std::printf("refusing %-28s over 0-%s: median %.2f ms (%.2f-%.2f): %s\n", c.what,
                 kLargest.c_str(), figures.median, figures.fastest, figures.slowest,
                 refusal.c_str());

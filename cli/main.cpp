@@ -2,12 +2,13 @@
 #include <functional>
 #include <iostream>
 #include <memory>
-#include <random>
 
 #include "cli/progress_report.hpp"
 #include "core/app/batch_command.hpp"
+#include "core/app/class_set_flow.hpp"
 #include "core/app/sheets_command_line.hpp"
 #include "core/base/system_clock.hpp"
+#include "core/generate/rule_presets.hpp"
 #include "core/generate/sheet.hpp"
 
 #include "cli/interruption.hpp"
@@ -42,11 +43,6 @@ Office OfficeConverter() {
 #endif
 }
 
-int RandomCode() {
-  std::random_device device;
-  return std::uniform_int_distribution<int>(kFirstSheetCode, kLastSheetCode)(device);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,6 +57,9 @@ int main(int argc, char** argv) {
     case CommandLineAction::Version:
       std::cout << "kalkora-sheets " KALKORA_VERSION "\n";
       return 0;
+    case CommandLineAction::ListPresets:
+      std::cout << RulePresetTable();
+      return 0;
     case CommandLineAction::UsageError:
       std::cerr << "kalkora-sheets: " << parsed.error << '\n' << SheetsUsage();
       return BatchExitCode(BatchOutcome::UsageError);
@@ -68,8 +67,7 @@ int main(int argc, char** argv) {
       break;
   }
 
-  SettingsControls settings;
-  ApplySettings(parsed.options, settings);
+  const SheetSettings settings = SettingsOf(parsed.options);
   cli::ProgressLine progress(std::cerr);
   const Office office = FormatOfPath(parsed.options.request.outputPath) == DocumentFormat::Pdf
                             ? OfficeConverter()
@@ -85,7 +83,7 @@ int main(int argc, char** argv) {
   const BatchResult result = RunBatch(
       settings, parsed.options.request, converter.get(),
       [&](int done, int total) { return !interrupted() && progress.Update(done, total); },
-      RandomCode);
+      RandomSheetCode);
   progress.Finish();
   if (result.outcome != BatchOutcome::Written && interrupted()) {
     std::cerr << "kalkora-sheets: 已中断，没有写入文件。\n";

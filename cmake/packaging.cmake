@@ -12,7 +12,6 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/kalkora")
 # The long description under the summary line; CPack indents each line by one space.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Tick one of ten exercise kinds, pick 18, 24 or 30 problems, type a number\nrange and click one button: a new worksheet opens in LibreOffice Writer,\nready to print.")

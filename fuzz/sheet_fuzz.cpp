@@ -22,7 +22,7 @@ using namespace kalkora;
 
 namespace {
 
-std::string Described(const testing::SheetSettings& settings) {
+std::string Described(const testing::CheckedSettings& settings) {
   return std::string(KindInfo(settings.kind).box) + ", " + std::to_string(settings.sheetSize) +
          " problems, from " + fuzzing::Quoted(settings.from) + " to " +
          fuzzing::Quoted(settings.to) + ", decimals " + (settings.decimalsOn ? "on" : "off") +
@@ -33,7 +33,7 @@ std::string Described(const testing::SheetSettings& settings) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzzing::FuzzInput input(data, size);
-  testing::SheetSettings settings;
+  testing::CheckedSettings settings;
   settings.kind = static_cast<ExerciseKind>(input.Byte() % kKindCount);
   settings.sheetSize = 18 + 6 * (input.Byte() % 3);
   settings.decimalsOn = input.Byte() % 2 == 1;

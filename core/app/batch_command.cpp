@@ -6,7 +6,6 @@
 #include <stdexcept>
 
 #include "core/app/batch_messages.hpp"
-#include "core/app/generate_command.hpp"
 #include "core/app/pending_file.hpp"
 #include "core/generate/sheet.hpp"
 #include "core/generate/validate_settings.hpp"
@@ -15,8 +14,6 @@
 
 namespace kalkora {
 namespace {
-
-constexpr int kMostSheets = 500;
 
 // One file of the set: the sheets, or their key.
 struct Document {
@@ -131,7 +128,8 @@ int BatchExitCode(BatchOutcome outcome) {
   return 1;
 }
 
-BatchResult RunBatch(Controls& settings, const BatchRequest& request, DocumentConverter* converter,
+BatchResult RunBatch(const SheetSettings& settings, const BatchRequest& request,
+                     DocumentConverter* converter,
                      const std::function<bool(int done, int total)>& progress,
                      const std::function<int()>& randomCode) {
   if (const std::optional<UserMessage> refusal = ValidateSettings(settings)) {
@@ -140,8 +138,14 @@ BatchResult RunBatch(Controls& settings, const BatchRequest& request, DocumentCo
   if (const std::optional<UserMessage> problem = RequestProblem(request)) {
     return Failure(BatchOutcome::UsageError, *problem);
   }
-  const int size = ChosenSheetSize(settings);
-  if (size == 0) return Failure(BatchOutcome::UsageError, NoSheetSizeMessage());
+  if (settings.size == 0) return Failure(BatchOutcome::UsageError, NoSheetSizeMessage());
+  // Rules that cannot be met are refused before anything is written.
+  std::shared_ptr<const RuledDraw> draw;
+  if (AnyRuleSet(settings.rules)) {
+    std::string refusal;
+    draw = RuledDraw::Prepare(settings, refusal);
+    if (!draw) return Failure(BatchOutcome::Refused, {refusal, "提示："});
+  }
   const DocumentFormat format = *FormatOfPath(request.outputPath);
   if (format == DocumentFormat::Pdf && converter == nullptr) {
     return Failure(BatchOutcome::NoConverter, NoConverterMessage());
@@ -152,7 +156,7 @@ BatchResult RunBatch(Controls& settings, const BatchRequest& request, DocumentCo
     Document sheets{request.outputPath, {}};
     Document key{AnswerKeyPath(request.outputPath), {}};
     for (int i = 0; i < request.sheets; ++i) {
-      const Sheet sheet = MakeSheet(settings, size, SheetCode(firstCode, i), request.date);
+      const Sheet sheet = MakeSheet(settings, SheetCode(firstCode, i), request.date, draw.get());
       sheets.pages.push_back(WorksheetPage(sheet));
       if (request.answers) key.pages.push_back(AnswerKeyPage(sheet));
       if (progress && !progress(i + 1, request.sheets)) {

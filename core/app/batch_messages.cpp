@@ -7,7 +7,9 @@ UserMessage Message(std::string text) { return {std::move(text), kBatchCaption};
 
 }  // namespace
 
-UserMessage SheetCountMessage() { return Message("份数须在 1 到 500 之间。"); }
+UserMessage SheetCountMessage() {
+  return Message("份数须在 1 到 " + std::to_string(kMostSheets) + " 之间。");
+}
 
 UserMessage SheetCodeMessage() { return Message("卷号须是 100000 到 999999 之间的六位数。"); }
 
@@ -33,6 +35,24 @@ UserMessage NotWrittenMessage(const std::string& path, const std::string& reason
 }
 
 UserMessage CancelledMessage() { return Message("已取消，没有写入文件。"); }
+
+namespace {
+
+std::string Lines(const std::vector<std::string>& files) {
+  std::string lines;
+  for (const std::string& file : files) lines += "\n" + file;
+  return lines;
+}
+
+}  // namespace
+
+UserMessage ReplaceMessage(const std::vector<std::string>& existing) {
+  return Message("下面的文件已经存在：" + Lines(existing) + "\n\n要替换吗？");
+}
+
+UserMessage UnopenedFilesMessage(const std::vector<std::string>& files) {
+  return Message("题卡已保存，但没有找到打开它的程序：" + Lines(files));
+}
 
 std::optional<UserMessage> ReportBatchResult(const BatchResult& result, int sheets,
                                              Controls& controls) {

@@ -108,7 +108,6 @@ const FormSpec kMainForm = {
     .formFont = {"宋体", 12, 400, true},
     .buttonFont = {"宋体", 16, 700, true},
     .buttonTooltip = "百万题库，随机抽取，生成每篇作业题目皆不相同！",
-    .hyperlinkAddress = "https://example.org/kalkora",
 };
 
 }  // namespace

@@ -81,7 +81,6 @@ struct FormSpec {
   FontSpec formFont;
   FontSpec buttonFont;
   std::string_view buttonTooltip;
-  std::string_view hyperlinkAddress;
 };
 
 const FormSpec& MainForm();

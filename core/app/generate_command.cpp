@@ -3,10 +3,9 @@
 #include <optional>
 
 #include "core/base/exercise_kind.hpp"
-#include "core/base/form_names.hpp"
-#include "core/generate/generation_context.hpp"
 #include "core/generate/kind_heading.hpp"
 #include "core/generate/sheet_loop.hpp"
+#include "core/generate/sheet_settings.hpp"
 #include "core/generate/validate_settings.hpp"
 #include "core/word/cell_writer.hpp"
 #include "core/word/office_messages.hpp"
@@ -25,9 +24,9 @@ bool ConnectWord(WordAutomation& automation) {
 bool WriteSheet(GenerateCommandParts& parts, int sheetSize) {
   CellWriter writer(parts.office.automation, parts.clock);
   const std::optional<ExerciseKind> kind = FirstTickedKind(parts.controls);
-  GenerationContext context{parts.controls, parts.state};
   return (!kind || writer.BeginSheet(KindHeading(*kind))) &&
-         RunSheetLoop(context, parts.clock, sheetSize, writer) && writer.FinishSheet();
+         RunSheetLoop(parts.controls, parts.state, parts.clock, sheetSize, writer) &&
+         writer.FinishSheet();
 }
 
 // Everything after the settings have passed: the office's part of the run.
@@ -42,7 +41,7 @@ void RunWithOffice(GenerateCommandParts& parts) {
         office.automation.ConnectionRefusal().value_or(OfficeMessage(kWordNotStarted)));
     return;
   }
-  const int sheetSize = ChosenSheetSize(parts.controls);
+  const int sheetSize = ReadSheetSettings(parts.controls).size;
   if (sheetSize == 0) return;
   if (const std::optional<UserMessage> failure =
           DeployTemplate(sheetSize, office.store, office.automation)) {
@@ -66,15 +65,9 @@ void ReleaseDocumentsAfterAThrow(WordAutomation& automation) noexcept {
 
 }  // namespace
 
-int ChosenSheetSize(Controls& controls) {
-  if (IsTicked(controls, form::kSize18)) return 18;
-  if (IsTicked(controls, form::kSize24)) return 24;
-  if (IsTicked(controls, form::kSize30)) return 30;
-  return 0;
-}
-
 void RunGenerateCommand(GenerateCommandParts parts) {
-  if (const std::optional<UserMessage> refusal = ValidateSettings(parts.controls)) {
+  if (const std::optional<UserMessage> refusal =
+          ValidateSettings(ReadSheetSettings(parts.controls))) {
     parts.messages.Show(*refusal);
     return;
   }

@@ -33,7 +33,4 @@ struct GenerateCommandParts {
 // call would, with the mid-run message; it never reaches the window.
 void RunGenerateCommand(GenerateCommandParts parts);
 
-// The sheet size chosen by the radio buttons 单选框1 to 单选框3; 0 when none is selected.
-int ChosenSheetSize(Controls& controls);
-
 }  // namespace kalkora

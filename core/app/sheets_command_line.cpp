@@ -6,7 +6,6 @@
 #include <functional>
 #include <string_view>
 
-#include "core/base/form_names.hpp"
 #include "core/generate/exact_decimal.hpp"
 #include "core/generate/rule_presets.hpp"
 #include "core/generate/sheet.hpp"
@@ -163,7 +162,7 @@ const std::array<std::pair<std::string_view, ValueReader>, 18>& ValueOptions() {
                   {"--sheets",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
                      const std::optional<int> sheets = Digits(v);
-                     if (!sheets || *sheets < 1 || *sheets > 500) {
+                     if (!sheets || *sheets < 1 || *sheets > kMostSheets) {
                        return Invalid("--sheets", "须是 1 到 500 之间的整数", v);
                      }
                      o.request.sheets = *sheets;
@@ -323,17 +322,16 @@ ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& argumen
   return parsed;
 }
 
-void ApplySettings(const SheetsOptions& options, SettingsControls& controls) {
-  controls.ChooseKind(options.kind);
-  controls.Select(options.problems == 18   ? form::kSize18
-                  : options.problems == 24 ? form::kSize24
-                                           : form::kSize30);
-  controls.WriteText(form::kRangeFrom, options.from);
-  controls.WriteText(form::kRangeTo, options.to);
-  if (options.decimals) {
-    controls.Select(form::kDecimalsOn);
-    controls.WriteText(form::kDecimalPlaces, *options.decimals);
-  }
+SheetSettings SettingsOf(const SheetsOptions& options) {
+  SheetSettings settings;
+  settings.kind = options.kind;
+  settings.size = options.problems;
+  settings.from = options.from;
+  settings.to = options.to;
+  settings.decimals = options.decimals.has_value();
+  if (options.decimals) settings.places = *options.decimals;
+  settings.rules = options.rules;
+  return settings;
 }
 
 std::string SheetsUsage() {

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "core/app/batch_command.hpp"
-#include "core/app/settings_controls.hpp"
 #include "core/base/clock.hpp"
 #include "core/base/exercise_kind.hpp"
 #include "core/generate/sheet_rules.hpp"
+#include "core/generate/sheet_settings.hpp"
 
 namespace kalkora {
 
@@ -40,8 +40,9 @@ struct ParsedCommandLine {
 ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& arguments,
                                          const LocalDateTime& now);
 
-// Sets the form's controls as a user would for these settings.
-void ApplySettings(const SheetsOptions& options, SettingsControls& controls);
+// The sheets' settings: the form's defaults but for what the options say; without --decimals
+// decimals are off and the places text keeps the form's "2".
+SheetSettings SettingsOf(const SheetsOptions& options);
 
 // The usage line and a pointer to --help, shown after a usage error.
 std::string SheetsUsage();

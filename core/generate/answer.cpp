@@ -12,47 +12,20 @@ namespace {
 constexpr std::string_view kNoAnswer = "—";
 constexpr std::string_view kRemainderMark = "……";
 constexpr std::string_view kApproximately = "≈";
-constexpr std::string_view kEnd = " =";
-
-constexpr std::string_view kPlusToken = "+";
-constexpr std::string_view kMinusToken = "-";
-constexpr std::string_view kTimesToken = "×";
-constexpr std::string_view kDivideToken = "÷";
-constexpr std::string_view kFractionBarToken = "/";
-
 // A decimal quotient is written exactly up to this many places, else approximated to
 // kApproximatePlaces.
 constexpr std::size_t kExactQuotientPlaces = 4;
 constexpr std::size_t kApproximatePlaces = 2;
 
-struct Problem {
-  std::vector<std::string_view> operandTexts;
-  std::vector<std::string_view> operators;
+// Every operand read exactly; nothing when one is not a number.
+std::optional<std::vector<ExactDecimal>> Operands(const Problem& problem) {
   std::vector<ExactDecimal> operands;
-};
-
-// Splits "a op b [op c ...] =" at its single blanks into operands and the operators between
-// them; nothing unless the text has that shape and every operand reads as a number.
-std::optional<Problem> Parse(std::string_view text) {
-  if (!text.ends_with(kEnd)) return std::nullopt;
-  text.remove_suffix(kEnd.size());
-  Problem problem;
-  bool operandNext = true;
-  for (bool more = true; more;) {
-    const std::size_t blank = text.find(' ');
-    const std::string_view token = text.substr(0, blank);
-    (operandNext ? problem.operandTexts : problem.operators).push_back(token);
-    operandNext = !operandNext;
-    more = blank != std::string_view::npos;
-    if (more) text.remove_prefix(blank + 1);
-  }
-  if (operandNext || problem.operators.empty()) return std::nullopt;
-  for (const std::string_view operandText : problem.operandTexts) {
-    const std::optional<ExactDecimal> operand = ExactDecimal::Parse(operandText);
+  for (const std::string& text : problem.operands) {
+    const std::optional<ExactDecimal> operand = ExactDecimal::Parse(text);
     if (!operand) return std::nullopt;
-    problem.operands.push_back(*operand);
+    operands.push_back(*operand);
   }
-  return problem;
+  return operands;
 }
 
 bool HasDecimalPart(std::string_view operandText) {
@@ -61,11 +34,11 @@ bool HasDecimalPart(std::string_view operandText) {
 
 ExactDecimal Magnitude(const ExactDecimal& value) { return value.IsNegative() ? -value : value; }
 
-std::string SumText(const Problem& problem) {
-  ExactDecimal total = problem.operands.front();
+std::string SumText(const Problem& problem, const std::vector<ExactDecimal>& operands) {
+  ExactDecimal total = operands.front();
   for (std::size_t i = 0; i < problem.operators.size(); ++i) {
-    const ExactDecimal& operand = problem.operands[i + 1];
-    total = problem.operators[i] == kPlusToken ? total + operand : total - operand;
+    const ExactDecimal& operand = operands[i + 1];
+    total = problem.operators[i] == Operator::Plus ? total + operand : total - operand;
   }
   return total.Text();
 }
@@ -108,27 +81,42 @@ std::string FractionText(const ExactDecimal& numerator, const ExactDecimal& deno
 
 }  // namespace
 
-std::string AnswerText(std::string_view problemText) {
-  const std::optional<Problem> problem = Parse(problemText);
-  if (!problem) return std::string(kNoAnswer);
-  const std::vector<std::string_view>& operators = problem->operators;
+std::string ResultText(const Problem& problem) {
+  if (problem.operands.size() != problem.operators.size() + 1 || problem.operators.empty()) {
+    return std::string(kNoAnswer);
+  }
+  const std::optional<std::vector<ExactDecimal>> operands = Operands(problem);
+  if (!operands) return std::string(kNoAnswer);
+  const std::vector<Operator>& operators = problem.operators;
   if (std::all_of(operators.begin(), operators.end(),
-                  [](std::string_view op) { return op == kPlusToken || op == kMinusToken; })) {
-    return SumText(*problem);
+                  [](Operator op) { return op == Operator::Plus || op == Operator::Minus; })) {
+    return SumText(problem, *operands);
   }
   if (operators.size() != 1) return std::string(kNoAnswer);
 
-  const ExactDecimal& left = problem->operands[0];
-  const ExactDecimal& right = problem->operands[1];
-  const bool decimal =
-      HasDecimalPart(problem->operandTexts[0]) || HasDecimalPart(problem->operandTexts[1]);
-  const std::string_view op = operators.front();
-  if (op == kTimesToken) return (left * right).Text();
-  if (op == kDivideToken && !right.IsZero()) {
-    return decimal ? DecimalQuotientText(left, right) : IntegerQuotientText(left, right);
+  const ExactDecimal& left = (*operands)[0];
+  const ExactDecimal& right = (*operands)[1];
+  const bool decimal = HasDecimalPart(problem.operands[0]) || HasDecimalPart(problem.operands[1]);
+  switch (operators.front()) {
+    case Operator::Times:
+      return (left * right).Text();
+    case Operator::Divide:
+      if (right.IsZero()) break;
+      return decimal ? DecimalQuotientText(left, right) : IntegerQuotientText(left, right);
+    case Operator::FractionBar:
+      if (decimal || right.IsZero()) break;
+      return FractionText(left, right);
+    default:
+      break;
   }
-  if (op == kFractionBarToken && !decimal && !right.IsZero()) return FractionText(left, right);
   return std::string(kNoAnswer);
+}
+
+std::string AnswerText(const Problem& problem) {
+  if (problem.blank < 1 || static_cast<std::size_t>(problem.blank) > problem.operands.size()) {
+    return ResultText(problem);
+  }
+  return problem.operands[static_cast<std::size_t>(problem.blank - 1)];
 }
 
 }  // namespace kalkora

@@ -1,7 +1,5 @@
 #include "core/generate/chain_problems.hpp"
 
-#include <string_view>
-
 #include "core/generate/number_text.hpp"
 #include "core/generate/operand_draw.hpp"
 #include "core/generate/pair_problems.hpp"
@@ -11,16 +9,12 @@ namespace {
 
 int OperandCount(int sheetSize) { return sheetSize == 30 ? 4 : 5; }
 
-// Appends one further operand: the first suffix, the operator, the operand.
-void AppendOperand(std::string& text, const ProgramState& state, std::string_view operatorText,
-                   std::int32_t operand) {
-  text.append(state.DecimalSuffix1).append(operatorText).append(IntegerText(operand));
+void Append(Problem& problem, Operator op, std::int32_t operand) {
+  problem.operators.push_back(op);
+  problem.operands.push_back(IntegerText(operand));
 }
 
-void Finish(std::string& text, const ProgramState& state) {
-  text.append(state.DecimalSuffix2).append(" =");
-}
-
+// Chains are whole numbers: no suffix is drawn for them, and none is left for what follows.
 void ClearSuffixes(ProgramState& state) {
   state.DecimalSuffix1.clear();
   state.DecimalSuffix2.clear();
@@ -28,18 +22,16 @@ void ClearSuffixes(ProgramState& state) {
 
 }  // namespace
 
-std::string ChainAdditionProblem(GenerationContext& context, int sheetSize) {
-  ProgramState& state = context.state;
-  ClearSuffixes(state);
-  std::string text = IntegerText(DrawOperand(context));
+Problem ChainAdditionProblem(GenerationContext& context, int sheetSize) {
+  ClearSuffixes(context.state);
+  Problem problem{{IntegerText(DrawOperand(context))}, {}};
   for (int i = 1; i < OperandCount(sheetSize); ++i) {
-    AppendOperand(text, state, kPlus, DrawOperand(context));
+    Append(problem, Operator::Plus, DrawOperand(context));
   }
-  Finish(text, state);
-  return text;
+  return problem;
 }
 
-std::string ChainAddSubProblem(GenerationContext& context, int p, int sheetSize) {
+Problem ChainAddSubProblem(GenerationContext& context, int p, int sheetSize) {
   ProgramState& state = context.state;
   ClearSuffixes(state);
   const std::int32_t a = DrawOperand(context);
@@ -53,21 +45,20 @@ std::string ChainAddSubProblem(GenerationContext& context, int p, int sheetSize)
   // Draws come in the order c, e, r whatever the pattern.
   const std::int32_t c = DrawOperand(context);
   const std::int32_t e = DrawOperand(context);
-  std::string text = IntegerText(lead);
-  AppendOperand(text, state, kPlus, c);
+  Problem problem{{IntegerText(lead)}, {}};
+  Append(problem, Operator::Plus, c);
   if (p >= 8 && p <= 14) {
-    AppendOperand(text, state, kPlus, e);
-    AppendOperand(text, state, kMinus, half);
+    Append(problem, Operator::Plus, e);
+    Append(problem, Operator::Minus, half);
   } else {
-    AppendOperand(text, state, kMinus, half);
-    AppendOperand(text, state, kPlus, e);
+    Append(problem, Operator::Minus, half);
+    Append(problem, Operator::Plus, e);
   }
   if (OperandCount(sheetSize) == 5) {
     const std::int32_t r = DrawOperand(context);
-    AppendOperand(text, state, p >= 15 ? kPlus : kMinus, HalfDown(r));
+    Append(problem, p >= 15 ? Operator::Plus : Operator::Minus, HalfDown(r));
   }
-  Finish(text, state);
-  return text;
+  return problem;
 }
 
 }  // namespace kalkora

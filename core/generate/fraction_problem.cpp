@@ -6,7 +6,7 @@
 
 namespace kalkora {
 
-std::string FractionProblem(GenerationContext& context) {
+Problem FractionProblem(GenerationContext& context) {
   ProgramState& state = context.state;
   const std::int32_t a = DrawOperand(context);
   state.OperandText1 = IntegerText(a);
@@ -15,7 +15,7 @@ std::string FractionProblem(GenerationContext& context) {
   const bool aIsLarger = FirstIsLarger(state.OperandText1, state.OperandText2);
   const std::int32_t numerator = HalfDown(aIsLarger ? b : a);
   const std::string& denominator = aIsLarger ? state.OperandText1 : state.OperandText2;
-  return IntegerText(numerator) + " / " + denominator + " =";
+  return {{IntegerText(numerator), denominator}, {Operator::FractionBar}};
 }
 
 }  // namespace kalkora

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <string>
-
 #include "core/generate/generation_context.hpp"
+#include "core/generate/problem.hpp"
 
 namespace kalkora {
 
-// "n / d =": d is the larger of two draws, n half the other with the remainder dropped.
-std::string FractionProblem(GenerationContext& context);
+// "n / d": d is the larger of two draws, n half the other with the remainder dropped.
+Problem FractionProblem(GenerationContext& context);
 
 }  // namespace kalkora

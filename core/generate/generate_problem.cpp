@@ -1,14 +1,14 @@
 #include "core/generate/generate_problem.hpp"
 
-#include "core/base/exercise_kind.hpp"
 #include "core/generate/chain_problems.hpp"
 #include "core/generate/fraction_problem.hpp"
 #include "core/generate/pair_problems.hpp"
 
 namespace kalkora {
 
-std::optional<std::string> GenerateProblem(GenerationContext& context, int p, int sheetSize) {
-  const std::optional<ExerciseKind> kind = FirstTickedKind(context.controls);
+std::optional<Problem> GenerateProblem(GenerationContext& context, int p) {
+  const std::optional<ExerciseKind> kind = context.settings.kind;
+  const int sheetSize = context.settings.size;
   if (!kind) return std::nullopt;
   switch (*kind) {
     case ExerciseKind::Addition:

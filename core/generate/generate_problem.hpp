@@ -1,14 +1,14 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 #include "core/generate/generation_context.hpp"
+#include "core/generate/problem.hpp"
 
 namespace kalkora {
 
-// The problem text of position p (1 to sheetSize) from the first ticked kind; nothing when no
-// kind box is ticked. The kind boxes are read afresh on every call.
-std::optional<std::string> GenerateProblem(GenerationContext& context, int p, int sheetSize);
+// The problem of position p (1 to the settings' size) from the settings' kind; nothing when no
+// kind is chosen.
+std::optional<Problem> GenerateProblem(GenerationContext& context, int p);
 
 }  // namespace kalkora

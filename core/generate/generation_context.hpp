@@ -1,14 +1,13 @@
 #pragma once
 
-#include "core/base/controls.hpp"
 #include "core/generate/program_state.hpp"
+#include "core/generate/sheet_settings.hpp"
 
 namespace kalkora {
 
-// What the problem generators read and write: the window's controls (read afresh for every
-// draw) and the program state.
+// What the problem generators read and write: the sheet's settings and the program state.
 struct GenerationContext {
-  Controls& controls;
+  const SheetSettings& settings;
   ProgramState& state;
 };
 

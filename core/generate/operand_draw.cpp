@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/base/form_names.hpp"
 #include "core/generate/number_text.hpp"
 
 namespace kalkora {
@@ -18,8 +17,8 @@ std::int32_t RandomInt(RandomGenerator& random, std::int32_t min, std::int32_t m
 }
 
 std::int32_t DrawOperand(GenerationContext& context) {
-  const std::int32_t from = TruncateBound(ToNumber(context.controls.ReadText(form::kRangeFrom)));
-  const std::int32_t to = TruncateBound(ToNumber(context.controls.ReadText(form::kRangeTo)));
+  const std::int32_t from = TruncateBound(ToNumber(context.settings.from));
+  const std::int32_t to = TruncateBound(ToNumber(context.settings.to));
   return RandomInt(context.state.random, from, to);
 }
 

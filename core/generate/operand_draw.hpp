@@ -12,7 +12,7 @@ namespace kalkora {
 // bound + 32767.
 std::int32_t RandomInt(RandomGenerator& random, std::int32_t min, std::int32_t max);
 
-// One operand from the range boxes 编辑框1 ("from") and 编辑框2 ("to"), read afresh.
+// One operand from the settings' range, its "from" and "to" texts read as the range boxes are.
 std::int32_t DrawOperand(GenerationContext& context);
 
 }  // namespace kalkora

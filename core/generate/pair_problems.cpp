@@ -13,18 +13,15 @@ bool FirstIsLarger(const std::string& operandText1, const std::string& operandTe
 
 namespace {
 
-std::string Compose(std::string_view left, std::string_view leftSuffix,
-                    std::string_view operatorText, std::string_view right,
-                    std::string_view rightSuffix) {
-  std::string text;
-  text.append(left).append(leftSuffix).append(operatorText);
-  text.append(right).append(rightSuffix).append(" =");
-  return text;
+Problem Pair(const std::string& left, const std::string& leftSuffix, Operator op,
+             const std::string& right, const std::string& rightSuffix) {
+  return {{left + leftSuffix, right + rightSuffix}, {op}};
 }
 
-std::string Compose(const ProgramState& state, std::string_view left, std::string_view operatorText,
-                    std::string_view right) {
-  return Compose(left, state.DecimalSuffix1, operatorText, right, state.DecimalSuffix2);
+// The operands with the suffixes in their places: DecimalSuffix1 after the left one.
+Problem Pair(const ProgramState& state, const std::string& left, Operator op,
+             const std::string& right) {
+  return Pair(left, state.DecimalSuffix1, op, right, state.DecimalSuffix2);
 }
 
 // Compares two suffixes ("." and digits) by their value: the shorter is read with trailing
@@ -38,18 +35,18 @@ bool SuffixIsSmaller(std::string a, std::string b) {
 
 }  // namespace
 
-std::string FreePairProblem(GenerationContext& context, std::string_view operatorText) {
+Problem FreePairProblem(GenerationContext& context, Operator op) {
   const std::string a = IntegerText(DrawOperand(context));
   const std::string b = IntegerText(DrawOperand(context));
-  return Compose(context.state, a, operatorText, b);
+  return Pair(context.state, a, op, b);
 }
 
-std::string LargerFirstPairProblem(GenerationContext& context, std::string_view operatorText) {
+Problem LargerFirstPairProblem(GenerationContext& context, Operator op) {
   ProgramState& state = context.state;
   state.OperandText1 = IntegerText(DrawOperand(context));
   state.OperandText2 = IntegerText(DrawOperand(context));
   if (FirstIsLarger(state.OperandText1, state.OperandText2)) {
-    return Compose(state, state.OperandText1, operatorText, state.OperandText2);
+    return Pair(state, state.OperandText1, op, state.OperandText2);
   }
   const bool tie = !FirstIsLarger(state.OperandText2, state.OperandText1);
   const std::string& suffix1 = state.DecimalSuffix1;
@@ -57,32 +54,34 @@ std::string LargerFirstPairProblem(GenerationContext& context, std::string_view 
   if (tie && !suffix1.empty() && !suffix2.empty() && SuffixIsSmaller(suffix1, suffix2)) {
     // Equal integer parts: the larger decimal part goes first, so that the difference is
     // never negative and the quotient never below 1.
-    return Compose(state.OperandText2, suffix2, operatorText, state.OperandText1, suffix1);
+    return Pair(state.OperandText2, suffix2, op, state.OperandText1, suffix1);
   }
-  return Compose(state, state.OperandText2, operatorText, state.OperandText1);
+  return Pair(state, state.OperandText2, op, state.OperandText1);
 }
 
-std::string Addition(GenerationContext& context) { return FreePairProblem(context, kPlus); }
+Problem Addition(GenerationContext& context) { return FreePairProblem(context, Operator::Plus); }
 
-std::string Subtraction(GenerationContext& context) {
-  return LargerFirstPairProblem(context, kMinus);
+Problem Subtraction(GenerationContext& context) {
+  return LargerFirstPairProblem(context, Operator::Minus);
 }
 
-std::string Multiplication(GenerationContext& context) { return FreePairProblem(context, kTimes); }
-
-std::string Division(GenerationContext& context) {
-  return LargerFirstPairProblem(context, kDivide);
+Problem Multiplication(GenerationContext& context) {
+  return FreePairProblem(context, Operator::Times);
 }
 
-std::string AddSubMixed(GenerationContext& context, int p) {
+Problem Division(GenerationContext& context) {
+  return LargerFirstPairProblem(context, Operator::Divide);
+}
+
+Problem AddSubMixed(GenerationContext& context, int p) {
   return p <= 9 ? Addition(context) : Subtraction(context);
 }
 
-std::string MulDivMixed(GenerationContext& context, int p) {
+Problem MulDivMixed(GenerationContext& context, int p) {
   return p <= 9 ? Multiplication(context) : Division(context);
 }
 
-std::string FourOpMixed(GenerationContext& context, int p) {
+Problem FourOpMixed(GenerationContext& context, int p) {
   if (p <= 5) return Addition(context);
   if (p <= 10) return Subtraction(context);
   if (p <= 15) return Multiplication(context);

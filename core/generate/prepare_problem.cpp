@@ -4,7 +4,6 @@
 #include <chrono>
 #include <string_view>
 
-#include "core/base/form_names.hpp"
 #include "core/generate/number_text.hpp"
 #include "core/generate/operand_draw.hpp"
 
@@ -25,11 +24,11 @@ constexpr std::array<Places, 5> kPlaces = {{
     {"5", 10000, 99999},
 }};
 
-// "." and k random digits for the first places text that the box holds; the box is read
-// afresh for every comparison. An unrecognised text leaves the suffix as it was.
+// "." and k random digits for the places text; an unrecognised text leaves the suffix as it
+// was.
 void DrawSuffix(GenerationContext& context, std::string& suffix) {
   for (const Places& places : kPlaces) {
-    if (context.controls.ReadText(form::kDecimalPlaces) == places.text) {
+    if (context.settings.places == places.text) {
       suffix = "." + IntegerText(RandomInt(context.state.random, places.lowest, places.highest));
       return;
     }
@@ -57,7 +56,7 @@ std::uint32_t PrepareProblem(GenerationContext& context, Clock& clock,
 void PrepareSeededProblem(GenerationContext& context, std::uint32_t seed) {
   ProgramState& state = context.state;
   state.random.Seed(seed);
-  if (!IsTicked(context.controls, form::kDecimalsOn)) {
+  if (!context.settings.decimals) {
     state.DecimalSuffix1.clear();
     state.DecimalSuffix2.clear();
     return;

@@ -7,25 +7,12 @@
 #include <set>
 #include <stdexcept>
 
-#include "core/generate/answer.hpp"
 #include "core/generate/column_arithmetic.hpp"
 #include "core/generate/exact_decimal.hpp"
 #include "core/generate/number_text.hpp"
 #include "core/generate/rule_random.hpp"
 
 namespace kalkora {
-
-std::string RuledCellText(const RuledProblem& ruled) {
-  if (ruled.blank == 0) return ProblemText(ruled.problem);
-  Problem shown = ruled.problem;
-  shown.operands.at(static_cast<std::size_t>(ruled.blank - 1)) = kBlankText;
-  return ProblemText(shown) + " " + ruled.result;
-}
-
-std::string RuledFillText(const RuledProblem& ruled) {
-  if (ruled.blank == 0) return ruled.result;
-  return ruled.problem.operands.at(static_cast<std::size_t>(ruled.blank - 1));
-}
 
 namespace {
 
@@ -195,6 +182,7 @@ struct RuledDraw::Prepared {
   int size = 18;
   int places = 0;
   std::int64_t scale = 1;
+  std::int64_t exactScale = 1;  // 10^min(places, 4)
   bool second = false;
   Interval first, other;
   std::optional<Bound> resultFrom, resultTo;
@@ -216,7 +204,7 @@ struct RuledDraw::Prepared {
                            const std::array<std::int64_t, kMaxDimensions>& d) const;
   std::optional<Facts> Evaluate(const VariantData& data, const Key& key) const;
   bool InResult(Wide n, Wide d) const;
-  RuledProblem Make(const VariantData& data, const Key& key) const;
+  Problem Make(const VariantData& data, const Key& key) const;
 };
 
 std::optional<Key> RuledDraw::Prepared::Build(
@@ -323,7 +311,9 @@ std::optional<Facts> RuledDraw::Prepared::Evaluate(const VariantData& data, cons
           facts.remainder = a % b != 0;
           n = a / b;
         } else {
-          facts.remainder = (Wide{a} * scale) % b != 0;
+          // The key writes a quotient exactly up to 4 places: "ends within the places" means
+          // within those it can write.
+          facts.remainder = (Wide{a} * exactScale) % b != 0;
           n = a;
           d = b;
         }
@@ -355,27 +345,16 @@ std::optional<Facts> RuledDraw::Prepared::Evaluate(const VariantData& data, cons
   return facts;
 }
 
-RuledProblem RuledDraw::Prepared::Make(const VariantData& data, const Key& key) const {
-  RuledProblem ruled;
+Problem RuledDraw::Prepared::Make(const VariantData& data, const Key& key) const {
+  Problem problem;
   const int count = data.variant.operands;
   for (int i = 0; i < count; ++i) {
-    ruled.problem.operands.push_back(ScaledText(key.operands[static_cast<std::size_t>(i)],
-                                                data.variant.shape == Shape::Pair ? places : 0));
+    problem.operands.push_back(ScaledText(key.operands[static_cast<std::size_t>(i)],
+                                          data.variant.shape == Shape::Pair ? places : 0));
   }
-  ruled.problem.operators = data.ops;
-  ruled.blank = key.blank;
-  if (data.variant.shape == Shape::Pair && data.variant.op == Operator::Divide && places > 0) {
-    // It ends within the places (an operand blank needs that): the exact quotient.
-    const ExactDecimal::Quotient q = ExactDecimal::Divide(
-        *ExactDecimal::Parse(ruled.problem.operands[0]),
-        *ExactDecimal::Parse(ruled.problem.operands[1]), static_cast<std::size_t>(places));
-    if (q.exact) {
-      ruled.result = q.value.Text();
-      return ruled;
-    }
-  }
-  ruled.result = AnswerText(ProblemText(ruled.problem));
-  return ruled;
+  problem.operators = data.ops;
+  problem.blank = key.blank;
+  return problem;
 }
 
 RuledDraw::RuledDraw(std::unique_ptr<Prepared> prepared) : prepared_(std::move(prepared)) {}
@@ -549,7 +528,8 @@ std::optional<std::string> StaticRefusal(const SheetSettings& settings, const Sh
 }  // namespace
 
 std::shared_ptr<const RuledDraw> RuledDraw::Prepare(const SheetSettings& settings,
-                                                    const SheetRules& rules, std::string& refusal) {
+                                                    std::string& refusal) {
+  const SheetRules& rules = settings.rules;
   using VariantData = Prepared::VariantData;
   using ClassKey = Prepared::ClassKey;
   using Fitting = Prepared::Fitting;
@@ -572,6 +552,7 @@ std::shared_ptr<const RuledDraw> RuledDraw::Prepare(const SheetSettings& setting
     }
   }
   for (int i = 0; i < s->places; ++i) s->scale *= 10;
+  for (int i = 0; i < std::min(s->places, 4); ++i) s->exactScale *= 10;
   const WholeRange first = ReadRange(settings.from, settings.to);
   s->first = {first.lo, first.hi};
   s->second = rules.secondFrom.has_value();
@@ -688,7 +669,7 @@ void DrawShare(RuleRandom& random, std::vector<int> eligible, int count, std::ve
 
 }  // namespace
 
-std::vector<RuledProblem> RuledDraw::Draw(int code) const {
+std::vector<Problem> RuledDraw::Draw(int code) const {
   using VariantData = Prepared::VariantData;
   using Fitting = Prepared::Fitting;
   const Prepared& s = *prepared_;
@@ -714,7 +695,7 @@ std::vector<RuledProblem> RuledDraw::Draw(int code) const {
   const auto fresh = [&](int variant, const Key& key) {
     return !s.rules.distinct || !used.contains({variant, key});
   };
-  std::vector<RuledProblem> problems;
+  std::vector<Problem> problems;
   for (std::size_t p = 0; p < positions; ++p) {
     const int variant = s.variantOf[p];
     const VariantData& data = s.variants[static_cast<std::size_t>(variant)];

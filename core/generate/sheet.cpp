@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "core/base/date_text.hpp"
-#include "core/generate/answer.hpp"
 #include "core/generate/generate_problem.hpp"
 #include "core/generate/kind_heading.hpp"
 #include "core/generate/prepare_problem.hpp"
@@ -29,21 +28,32 @@ std::uint32_t SheetProblemSeed(int code, int p) {
   return Fmix32(1000u * static_cast<std::uint32_t>(code) + static_cast<std::uint32_t>(p));
 }
 
-Sheet MakeSheet(Controls& settings, int size, int code, const LocalDateTime& date) {
-  const std::optional<ExerciseKind> kind = FirstTickedKind(settings);
-  if (!kind) throw std::invalid_argument("no exercise kind is ticked");
+Sheet MakeSheet(const SheetSettings& settings, int code, const LocalDateTime& date,
+                const RuledDraw* draw) {
+  const std::optional<ExerciseKind> kind = settings.kind;
+  const int size = settings.size;
+  if (!kind) throw std::invalid_argument("no exercise kind is chosen");
   if (size != 18 && size != 24 && size != 30) throw std::invalid_argument("no such sheet size");
   if (!IsSheetCode(code)) throw std::invalid_argument("sheet code out of range");
 
-  Sheet sheet{*kind, size, kSheetTitle, KindHeading(*kind), {}, DateText(date), code, {}};
+  Sheet sheet{*kind, size, kSheetTitle, KindHeading(*kind), {}, DateText(date), code};
+  if (AnyRuleSet(settings.rules)) {
+    std::shared_ptr<const RuledDraw> prepared;
+    if (draw == nullptr) {
+      std::string refusal;
+      prepared = RuledDraw::Prepare(settings, refusal);
+      if (!prepared) throw std::invalid_argument(refusal);
+      draw = prepared.get();
+    }
+    sheet.problems = draw->Draw(code);
+    sheet.ruleWords = RuleWords(settings.rules);
+    return sheet;
+  }
   ProgramState state;
   GenerationContext context{settings, state};
   for (int p = 1; p <= size; ++p) {
     PrepareSeededProblem(context, SheetProblemSeed(code, p));
-    // The kind was read above; the generators read it again, as on the classic sheet.
-    std::optional<std::string> text = GenerateProblem(context, p, size);
-    sheet.problems.push_back(text.value_or(""));
-    sheet.answers.push_back(AnswerText(sheet.problems.back()));
+    sheet.problems.push_back(*GenerateProblem(context, p));
   }
   return sheet;
 }

@@ -16,12 +16,16 @@ int CellsToAdvance(int p, int sheetSize) {
   return p % columns == 0 ? columns + 1 : 1;
 }
 
-bool RunSheetLoop(GenerationContext& context, Clock& clock, int sheetSize, ProblemWriter& writer) {
+bool RunSheetLoop(Controls& controls, ProgramState& state, Clock& clock, int sheetSize,
+                  ProblemWriter& writer) {
   std::optional<std::uint32_t> tick;
   for (int p = 1; p <= sheetSize; ++p) {
+    SheetSettings settings = ReadSheetSettings(controls);
+    settings.size = sheetSize;  // the sheet being typed, whatever the radio buttons say now
+    GenerationContext context{settings, state};
     tick = PrepareProblem(context, clock, tick);
-    if (const std::optional<std::string> text = GenerateProblem(context, p, sheetSize)) {
-      if (!writer.WriteProblemText(*text)) return false;
+    if (const std::optional<Problem> problem = GenerateProblem(context, p)) {
+      if (!writer.WriteProblemText(ProblemText(*problem))) return false;
     }
     if (p < sheetSize && !writer.AdvanceCells(CellsToAdvance(p, sheetSize))) return false;
   }

@@ -3,8 +3,9 @@
 #include <string_view>
 
 #include "core/base/clock.hpp"
+#include "core/base/controls.hpp"
 #include "core/base/problem_writer.hpp"
-#include "core/generate/generation_context.hpp"
+#include "core/generate/program_state.hpp"
 
 namespace kalkora {
 
@@ -16,7 +17,9 @@ int ColumnsPerRow(int sheetSize);
 int CellsToAdvance(int p, int sheetSize);
 
 // Prepares (seeding from the clock's ticks), generates and writes problems 1 to sheetSize in
-// reading order. Returns false as soon as the writer fails; nothing more is written then.
-bool RunSheetLoop(GenerationContext& context, Clock& clock, int sheetSize, ProblemWriter& writer);
+// reading order, each from the settings the controls hold when it is prepared. Returns false
+// as soon as the writer fails; nothing more is written then.
+bool RunSheetLoop(Controls& controls, ProgramState& state, Clock& clock, int sheetSize,
+                  ProblemWriter& writer);
 
 }  // namespace kalkora

@@ -1,5 +1,6 @@
 #include "core/word/sheet_pages.hpp"
 
+#include "core/generate/answer.hpp"
 #include "core/generate/kind_heading.hpp"
 #include "core/generate/sheet_rules.hpp"
 
@@ -10,17 +11,16 @@ std::string SheetDateLine(const Sheet& sheet) {
 }
 
 DocumentPage WorksheetPage(const Sheet& sheet) {
-  return {sheet.size, sheet.heading, sheet.problems, SheetDateLine(sheet)};
+  DocumentPage page{sheet.size, sheet.heading, {}, SheetDateLine(sheet)};
+  for (const Problem& problem : sheet.problems) page.cells.push_back(ProblemText(problem));
+  return page;
 }
 
 DocumentPage AnswerKeyPage(const Sheet& sheet) {
-  DocumentPage page{sheet.size,
-                    AnswerKeyHeading(sheet.kind),
-                    {},
-                    SheetDateLine(sheet),
+  DocumentPage page{sheet.size, AnswerKeyHeading(sheet.kind), {}, SheetDateLine(sheet),
                     FitToWidth(sheet.ruleWords, kRuleLineColumns)};
-  for (std::size_t i = 0; i < sheet.problems.size(); ++i) {
-    page.cells.push_back(sheet.problems[i] + " " + sheet.answers.at(i));
+  for (const Problem& problem : sheet.problems) {
+    page.cells.push_back(ProblemText(problem) + " " + AnswerText(problem));
   }
   return page;
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Draws the window icon: a blue rounded tile with the four arithmetic signs, one per quarter.
-# Writes kalkora-16/32/48/128.png for Linux and kalkora.ico for Windows, whose eight images are
-# 48 x 48 at 4 and 8 bits, 32 and 16 at 8 bits, and 128, 48, 32 and 16 at 32 bits per pixel.
+# Writes kalkora-16/32/48/128/256.png for Linux and kalkora.ico for Windows, whose nine images are
+# 48 x 48 at 4 and 8 bits, 32 and 16 at 8 bits, 128, 48, 32 and 16 at 32 bits per pixel, and
+# 256 x 256 stored as PNG, as Windows keeps its largest icons (Explorer's large views, the
+# installed program's entry).
 # Run once after changing the design; the results are committed. Needs ImageMagick and Python 3.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -21,7 +23,7 @@ convert -size 512x512 xc:none \
   -draw 'rectangle 282,306 422,342' -draw 'circle 352,268 352,288' -draw 'circle 352,380 352,400' \
   "$work/master.png"
 
-for size in 32 48 128; do
+for size in 32 48 128 256; do
   convert "$work/master.png" -filter Lanczos -resize "${size}x${size}" -strip "PNG32:kalkora-$size.png"
 done
 # At 16 px a scaled drawing blurs, so the signs are set pixel by pixel, one pixel thick.
@@ -35,5 +37,5 @@ convert -size 16x16 xc:none +antialias \
 
 python3 make_ico.py kalkora.ico \
   kalkora-48.png:4 kalkora-48.png:8 kalkora-32.png:8 kalkora-16.png:8 \
-  kalkora-128.png:32 kalkora-48.png:32 kalkora-32.png:32 kalkora-16.png:32
+  kalkora-128.png:32 kalkora-48.png:32 kalkora-32.png:32 kalkora-16.png:32 kalkora-256.png:png
 echo "kalkora.ico: $(identify kalkora.ico | wc -l) images"

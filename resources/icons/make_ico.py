@@ -1,4 +1,5 @@
-"""Writes a Windows .ico from PNG files, each at a chosen bit depth (4, 8 or 32 bits per pixel).
+"""Writes a Windows .ico from PNG files, each at a chosen bit depth (4, 8 or 32 bits per pixel),
+or as the PNG file itself ("png"), the form Windows reads for 256 x 256 images.
 
 Usage: make_ico.py out.ico picture.png:bits ...
 
@@ -74,8 +75,13 @@ def main():
     out, arguments = sys.argv[1], sys.argv[2:]
     images = []
     for argument in arguments:
-        path, bits = argument.rsplit(":", 1)
-        bits = int(bits)
+        path, kind = argument.rsplit(":", 1)
+        if kind == "png":
+            size, _ = rgba_pixels(path)
+            with open(path, "rb") as file:
+                images.append((size, 32, file.read()))
+            continue
+        bits = int(kind)
         size, palette, xor, mask = (true_colour_image(path) if bits == 32
                                     else palette_image(path, bits))
         header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, bits, 0,

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/settings_controls.hpp"
+#include "fakes/settings_controls.hpp"
 
 namespace kalkora::testing {
 

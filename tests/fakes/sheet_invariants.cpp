@@ -13,14 +13,14 @@ struct AllowedRange {
   std::int64_t hi;
 };
 
-AllowedRange ClampedBounds(const SheetSettings& settings) {
+AllowedRange ClampedBounds(const CheckedSettings& settings) {
   const std::int64_t a = std::max(settings.bounds.from, 0);
   const std::int64_t b = std::max(settings.bounds.to, 0);
   const std::int64_t lo = std::min(a, b);
   return {lo, std::min(std::max(a, b), lo + 32767)};
 }
 
-std::optional<int> PlacesCount(const SheetSettings& settings) {
+std::optional<int> PlacesCount(const CheckedSettings& settings) {
   if (!settings.decimalsOn) return 0;
   for (int k = 1; k <= 5; ++k) {
     if (settings.places == std::to_string(k)) return k;
@@ -58,7 +58,7 @@ std::string Where(int p, const std::string& text) {
 
 }  // namespace
 
-std::string CheckSheet(const SheetSettings& settings, const std::vector<std::string>& texts) {
+std::string CheckSheet(const CheckedSettings& settings, const std::vector<std::string>& texts) {
   if (texts.size() != static_cast<std::size_t>(settings.sheetSize)) {
     return "expected " + std::to_string(settings.sheetSize) + " texts, got " +
            std::to_string(texts.size());

@@ -8,8 +8,8 @@
 
 namespace kalkora::testing {
 
-// The form state a sheet was made from.
-struct SheetSettings {
+// The form state a sheet was made from, as the invariant check sees it.
+struct CheckedSettings {
   ExerciseKind kind = ExerciseKind::Addition;
   int sheetSize = 18;
   std::string from = "1";
@@ -29,6 +29,6 @@ struct SheetSettings {
 // and never above the lower bound + 32767; the larger integer first where the kind says so;
 // fractions at most one half; suffixes "." and exactly k digits. Returns the first violation,
 // or an empty text.
-std::string CheckSheet(const SheetSettings& settings, const std::vector<std::string>& texts);
+std::string CheckSheet(const CheckedSettings& settings, const std::vector<std::string>& texts);
 
 }  // namespace kalkora::testing

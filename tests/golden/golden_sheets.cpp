@@ -52,9 +52,8 @@ RecordingProblemWriter ClassicRun(Controls& controls, int size) {
   FakeClock clock;
   clock.tick = kGoldenFirstTick;
   ProgramState state;
-  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  RunSheetLoop(context, clock, size, writer);
+  RunSheetLoop(controls, state, clock, size, writer);
   return writer;
 }
 
@@ -84,10 +83,12 @@ constexpr SetCase kSets[] = {
 };
 
 std::vector<Sheet> SetSheets(const SetCase& set) {
-  MemoryControls controls = Form(set.kind, set.size, set.places, set.range);
+  const std::string places = set.places;
+  const SheetSettings settings{set.kind,     set.size,        set.range.from,
+                               set.range.to, places != "off", places == "off" ? "2" : places};
   std::vector<Sheet> sheets;
   for (int i = 0; i < set.sheets; ++i) {
-    sheets.push_back(MakeSheet(controls, set.size, SheetCode(set.firstCode, i), kDate));
+    sheets.push_back(MakeSheet(settings, SheetCode(set.firstCode, i), kDate));
   }
   return sheets;
 }

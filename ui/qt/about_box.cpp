@@ -2,7 +2,8 @@
 
 #include <QMessageBox>
 
-#include "core/app/form_table.hpp"
+#include "core/app/help_page.hpp"
+#include "ui/qt/help_page.hpp"
 #include "ui/qt/qt_text.hpp"
 
 namespace kalkora::qt {
@@ -10,12 +11,15 @@ namespace kalkora::qt {
 QString ProgramVersion() { return QStringLiteral(KALKORA_VERSION); }
 
 void ShowAboutBox(QWidget* window) {
-  const QString address = ToQString(MainForm().hyperlinkAddress).toHtmlEscaped();
+  const QUrl page = HelpPageUrl();
+  const QString help = page.isEmpty() ? ToQString(kHelpPageMissing).toHtmlEscaped()
+                                      : QStringLiteral("<a href=\"%1\">使用帮助</a>")
+                                            .arg(page.toString(QUrl::FullyEncoded).toHtmlEscaped());
   QMessageBox box(window);
   box.setWindowTitle(QStringLiteral("关于 Kalkora"));
   box.setTextFormat(Qt::RichText);
-  box.setText(QStringLiteral("<p><b>Kalkora</b> %1</p><p>口算题卡</p><p><a href=\"%2\">%2</a></p>")
-                  .arg(ProgramVersion(), address));
+  box.setText(QStringLiteral("<p><b>Kalkora</b> %1</p><p>口算题卡</p><p>%2</p>")
+                  .arg(ProgramVersion(), help));
   if (window) box.setIconPixmap(window->windowIcon().pixmap(48, 48));
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();

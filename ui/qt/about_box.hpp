@@ -5,11 +5,11 @@
 
 namespace kalkora::qt {
 
-// The program's version, as the build names it ("1.6").
+// The program's version, as the build names it ("1.6.0").
 QString ProgramVersion();
 
-// The About box: the program's name and version, what it makes and the home page as a link
-// the desktop opens. Modal over `window`; returns when closed.
+// The About box: the program's name and version, what it makes and a link to the installed
+// help page, which the desktop opens. Modal over `window`; returns when closed.
 void ShowAboutBox(QWidget* window);
 
 }  // namespace kalkora::qt

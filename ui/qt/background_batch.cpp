@@ -6,32 +6,9 @@
 #include <thread>
 
 #include "core/app/batch_messages.hpp"
-#include "core/app/form_table.hpp"
-#include "core/app/settings_controls.hpp"
 
 namespace kalkora::qt {
 namespace {
-
-// The settings as the form holds them now; the worker never touches a widget.
-SettingsControls CopyOfSettings(Controls& form) {
-  SettingsControls copy;
-  for (const ControlSpec& entry : MainForm().controls) {
-    switch (entry.kind) {
-      case ControlKind::CheckBox:
-        copy.WriteState(entry.name, form.ReadState(entry.name));
-        break;
-      case ControlKind::RadioButton:
-        if (IsTicked(form, entry.name)) copy.Select(entry.name);
-        break;
-      case ControlKind::EditBox:
-        copy.WriteText(entry.name, form.ReadText(entry.name));
-        break;
-      default:
-        break;
-    }
-  }
-  return copy;
-}
 
 void ShowStep(QProgressDialog& progress, int done, int total, bool pdf) {
   if (progress.wasCanceled()) return;
@@ -45,17 +22,14 @@ void ShowStep(QProgressDialog& progress, int done, int total, bool pdf) {
 
 }  // namespace
 
-BatchResult WriteInBackground(QWidget& window, Controls& form, const BatchRequest& request,
-                              DocumentConverter* converter,
-                              const std::function<int()>& randomCode) {
-  SettingsControls settings = CopyOfSettings(form);
-  const bool pdf = FormatOfPath(request.outputPath) == DocumentFormat::Pdf;
+BatchResult WriteInBackground(QWidget& window, int sheets, bool pdf,
+                              const std::function<BatchResult(const BatchProgress&)>& write) {
   // Each sheet is a step, and writing the files the last one.
-  QProgressDialog progress(QStringLiteral("正在生成题卡…"), QStringLiteral("取消"), 0,
-                           request.sheets + 1, &window);
+  QProgressDialog progress(QStringLiteral("正在生成题卡…"), QStringLiteral("取消"), 0, sheets + 1,
+                           &window);
   progress.setWindowTitle(QString::fromUtf8(kBatchCaption));
   progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(500);
+  progress.setMinimumDuration(static_cast<int>(kProgressDelay.count()));
   progress.setValue(0);
   std::atomic<bool> cancelled{false};
   QObject::connect(&progress, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
@@ -72,7 +46,7 @@ BatchResult WriteInBackground(QWidget& window, Controls& form, const BatchReques
     return !cancelled;
   };
   std::thread worker([&] {
-    result = RunBatch(settings, request, converter, onProgress, randomCode);
+    result = write(onProgress);
     QMetaObject::invokeMethod(
         &receiver, [&finished] { finished = true; }, Qt::QueuedConnection);
   });

@@ -3,18 +3,16 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/app/batch_command.hpp"
-#include "core/base/controls.hpp"
-#include "core/base/document_converter.hpp"
+#include "core/app/class_set_flow.hpp"
 
 namespace kalkora::qt {
 
-// Writes a class set on a thread of its own from a copy of the form's settings, so that the
-// window keeps drawing while the sheets are made and an office converts them to PDF. A modal
-// progress dialog over `window` counts the sheets and offers to cancel until the last one is
-// made; then it says that the files are being written or converted. User input that comes
-// before the dialog shows waits until the set is done.
-BatchResult WriteInBackground(QWidget& window, Controls& form, const BatchRequest& request,
-                              DocumentConverter* converter, const std::function<int()>& randomCode);
+// Runs `write` on a thread of its own, so that the window keeps drawing while the sheets are
+// made and converted. A modal progress dialog over `window`, shown once the set has taken
+// kProgressDelay, counts the sheets and offers to cancel until the last one is made; then it
+// says that the files are being written or converted. User input that comes before the dialog
+// shows waits until the set is done.
+BatchResult WriteInBackground(QWidget& window, int sheets, bool toPdf,
+                              const std::function<BatchResult(const BatchProgress&)>& write);
 
 }  // namespace kalkora::qt

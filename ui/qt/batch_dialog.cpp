@@ -14,12 +14,12 @@
 
 #include "core/generate/sheet.hpp"
 #include "ui/qt/batch_file.hpp"
+#include "ui/qt/qt_text.hpp"
 #include "ui/qt/replace_question.hpp"
 
 namespace kalkora::qt {
 namespace {
 
-constexpr int kMostSheets = 500;
 constexpr int kWidestFileBox = 520;  // pixels; a longer default path scrolls in its box
 
 template <typename Widget>
@@ -96,7 +96,7 @@ QString BatchDialog::AbsolutePath() const {
 }
 
 BatchChoice BatchDialog::choice() const {
-  BatchChoice chosen{sheets_->value(), answers_->isChecked(), AbsolutePath(), std::nullopt};
+  BatchChoice chosen{sheets_->value(), answers_->isChecked(), ToUtf8(AbsolutePath()), std::nullopt};
   if (!firstCode_->text().isEmpty()) chosen.firstCode = firstCode_->text().toInt();
   return chosen;
 }
@@ -116,7 +116,7 @@ void BatchDialog::Browse() {
 void BatchDialog::accept() {
   sheets_->interpretText();  // a number still being typed counts, within the range
   const BatchChoice chosen = choice();
-  if (chosen.path.isEmpty()) {
+  if (chosen.path.empty()) {
     messages_.Show(kNoBatchFile);
     file_->setFocus();
     return;
@@ -126,8 +126,8 @@ void BatchDialog::accept() {
     firstCode_->setFocus();
     return;
   }
-  if (!MayReplace(BatchFiles(chosen.path, chosen.answers), this)) return;
-  file_->setText(chosen.path);
+  if (!MayReplace(BatchFiles(ToQString(chosen.path), chosen.answers), this)) return;
+  file_->setText(ToQString(chosen.path));
   QDialog::accept();
 }
 

@@ -9,18 +9,11 @@
 
 #include "core/app/batch_command.hpp"
 #include "core/app/batch_messages.hpp"
+#include "core/app/class_set_flow.hpp"
 #include "core/base/clock.hpp"
 #include "core/base/message_box.hpp"
 
 namespace kalkora::qt {
-
-// What the user asked the batch dialog for.
-struct BatchChoice {
-  int sheets = 1;
-  bool answers = true;
-  QString path;  // absolute, with the format's extension
-  std::optional<int> firstCode;
-};
 
 // The object names of the dialog's fields, by which tests find them.
 namespace batch_field {

@@ -7,20 +7,8 @@
 
 namespace kalkora::qt {
 
-QString ExtensionOf(DocumentFormat format) {
-  return format == DocumentFormat::Pdf ? QStringLiteral(".pdf") : QStringLiteral(".docx");
-}
-
 QString WithFormatExtension(const QString& path, DocumentFormat format) {
-  if (path.isEmpty()) return path;
-  QString stem = path;
-  for (const DocumentFormat known : {DocumentFormat::Docx, DocumentFormat::Pdf}) {
-    if (stem.endsWith(ExtensionOf(known), Qt::CaseInsensitive)) {
-      stem.chop(ExtensionOf(known).size());
-      break;
-    }
-  }
-  return stem + ExtensionOf(format);
+  return ToQString(kalkora::WithFormatExtension(ToUtf8(path), format));
 }
 
 QString DefaultBatchPath(const QString& folder, const LocalDateTime& date) {
@@ -37,8 +25,10 @@ QString DocumentsFolder() {
 }
 
 QStringList BatchFiles(const QString& path, bool answers) {
-  QStringList files{path};
-  if (answers) files.push_back(ToQString(AnswerKeyPath(ToUtf8(path))));
+  QStringList files;
+  for (const std::string& file : kalkora::BatchFiles(ToUtf8(path), answers)) {
+    files.push_back(ToQString(file));
+  }
   return files;
 }
 

@@ -2,24 +2,28 @@
 
 #include <QWidget>
 
-#include "core/base/clock.hpp"
-#include "core/base/controls.hpp"
-#include "core/base/document_converter.hpp"
-#include "core/base/message_box.hpp"
+#include "core/app/class_set_flow.hpp"
 
 namespace kalkora::qt {
 
-struct BatchRunParts {
-  Controls& controls;
-  Clock& clock;
-  MessageBox& messages;
-  DocumentConverter* converter;  // null: no PDF
-};
+// The Linux window's part of a class set: the batch dialog, the progress dialog, questions and
+// messages over the window, and the desktop opening what was written.
+class QtClassSetWindow : public ClassSetWindow {
+ public:
+  QtClassSetWindow(QWidget& window, MessageBox& messages) : window_(window), messages_(messages) {}
 
-// 批量生成…: refuses the form's settings with the generate button's message, or asks for the
-// set in the batch dialog and writes it under a cancellable progress dialog. A written set is
-// named in status panel 1 and opened by the desktop; a failure shows its message. A PDF that
-// no office can make is offered as a Word document instead.
-void RunBatchFromWindow(QWidget& window, BatchRunParts parts);
+  std::optional<BatchChoice> AskForBatch(const std::string& settingsSummary,
+                                         const LocalDateTime& today) override;
+  BatchResult WriteWithProgress(
+      int sheets, bool toPdf,
+      const std::function<BatchResult(const BatchProgress&)>& write) override;
+  bool Ask(const Question& question) override;
+  bool OpenFile(const std::string& path) override;
+  void ShowMessage(const UserMessage& message) override;
+
+ private:
+  QWidget& window_;
+  MessageBox& messages_;
+};
 
 }  // namespace kalkora::qt

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <limits>
 
+#include "core/app/help_page.hpp"
 #include "ui/qt/banner.hpp"
 #include "ui/qt/edit_box_validator.hpp"
 #include "ui/qt/flat_button.hpp"
@@ -52,10 +53,10 @@ QWidget* MakeGenerateButton(const ControlSpec& entry, const FormSpec& form, QWid
   return button;
 }
 
-QWidget* MakeHyperlink(const ControlSpec& entry, const FormSpec& form, QWidget* parent) {
+// The link's target is the help page, which the window's handler finds when it is clicked.
+QWidget* MakeHyperlink(const ControlSpec& entry, QWidget* parent) {
   const QString link = QStringLiteral("<a href=\"%1\">%2</a>")
-                           .arg(ToQString(form.hyperlinkAddress).toHtmlEscaped(),
-                                ToQString(entry.text).toHtmlEscaped());
+                           .arg(ToQString(kHelpPageName), ToQString(entry.text).toHtmlEscaped());
   auto* label = new QLabel(link, parent);
   label->setTextFormat(Qt::RichText);
   label->setOpenExternalLinks(false);
@@ -97,7 +98,7 @@ QWidget* MakeWidget(const ControlSpec& entry, const FormSpec& form, QWidget* par
     case ControlKind::StatusBar:
       return MakeStatusBar(form.panels, parent);
     case ControlKind::HyperlinkLabel:
-      return MakeHyperlink(entry, form, parent);
+      return MakeHyperlink(entry, parent);
     case ControlKind::Timer:
     case ControlKind::WordApplication:
     case ControlKind::WordDocuments:

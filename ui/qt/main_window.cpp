@@ -3,12 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -20,6 +18,7 @@
 #include "ui/qt/about_box.hpp"
 #include "ui/qt/batch_run.hpp"
 #include "ui/qt/form_widgets.hpp"
+#include "ui/qt/help_page.hpp"
 #include "ui/qt/main_menu.hpp"
 #include "ui/qt/qt_text.hpp"
 
@@ -86,7 +85,7 @@ void MainWindow::BindHandlers() {
         break;
       case Handler::OpenHyperlink:
         connect(findChild<QLabel*>(name), &QLabel::linkActivated, this,
-                [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); });
+                [this] { OpenHelpPage(parts_.messages); });
         break;
       case Handler::None:
         break;
@@ -142,7 +141,8 @@ void MainWindow::GenerateBatch() {
   // One run at a time, a set as a sheet: the window stays live while a set is written, and a
   // close request meanwhile waits for the set to end.
   if (!runs_.BeginRun()) return;
-  RunBatchFromWindow(*this, {controls_, parts_.clock, parts_.messages, parts_.converter});
+  QtClassSetWindow window(*this, parts_.messages);
+  RunClassSet({controls_, parts_.clock, window, parts_.converter});
   if (runs_.EndRun()) close();
 }
 

@@ -6,18 +6,18 @@
 #include <QMessageBox>
 
 #include "core/app/batch_messages.hpp"
+#include "ui/qt/qt_text.hpp"
 
 namespace kalkora::qt {
 
 bool MayReplace(const QStringList& files, QWidget* parent) {
-  QStringList existing;
+  std::vector<std::string> existing;
   for (const QString& file : files) {
-    if (QFileInfo::exists(file)) existing.push_back(QDir::toNativeSeparators(file));
+    if (QFileInfo::exists(file)) existing.push_back(ToUtf8(QDir::toNativeSeparators(file)));
   }
-  if (existing.isEmpty()) return true;
-  QMessageBox question(QMessageBox::Question, QString::fromUtf8(kBatchCaption),
-                       QStringLiteral("下面的文件已经存在：\n%1\n\n要替换吗？")
-                           .arg(existing.join(QLatin1Char('\n'))),
+  if (existing.empty()) return true;
+  const UserMessage message = ReplaceMessage(existing);
+  QMessageBox question(QMessageBox::Question, ToQString(message.caption), ToQString(message.text),
                        QMessageBox::Yes | QMessageBox::No, parent);
   question.setTextFormat(Qt::PlainText);
   question.button(QMessageBox::Yes)->setText(QStringLiteral("替换"));

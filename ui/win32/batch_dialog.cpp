@@ -18,7 +18,6 @@
 namespace kalkora::win32 {
 namespace {
 
-constexpr int kMostSheets = 500;
 constexpr const char* kFormats[] = {"Word 文档 (.docx)", "PDF (.pdf)"};
 constexpr const char* kNoFile = "请选择要保存的文件。";
 

@@ -5,17 +5,10 @@
 #include <optional>
 #include <string>
 
+#include "core/app/class_set_flow.hpp"
 #include "core/base/clock.hpp"
 
 namespace kalkora::win32 {
-
-// What the user asked for in the batch dialog.
-struct BatchChoice {
-  int sheets = 1;
-  bool answers = true;
-  std::string path;  // absolute, UTF-8, with the chosen format's extension
-  std::optional<int> firstCode;
-};
 
 // 批量生成, modal over the owner, laid out from its table: the settings in words, 份数 (1-500,
 // default 1), 同时生成答案 (ticked), 格式 (Word 文档 .docx or PDF; the file's extension

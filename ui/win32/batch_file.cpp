@@ -12,10 +12,6 @@
 namespace kalkora::win32 {
 namespace {
 
-std::string ExtensionOf(DocumentFormat format) {
-  return format == DocumentFormat::Pdf ? ".pdf" : ".docx";
-}
-
 std::string KnownFolder(REFKNOWNFOLDERID id) {
   PWSTR folder = nullptr;
   std::string path;
@@ -25,14 +21,6 @@ std::string KnownFolder(REFKNOWNFOLDERID id) {
 }
 
 }  // namespace
-
-std::string WithFormatExtension(const std::string& path, DocumentFormat format) {
-  if (path.empty()) return path;
-  std::string stem = path;
-  if (FormatOfPath(path))
-    stem.resize(stem.size() - Utf8FromPath(PathFromUtf8(path).extension()).size());
-  return stem + ExtensionOf(format);
-}
 
 std::string DefaultBatchPath(const std::string& folder, const LocalDateTime& date) {
   char name[64];
@@ -55,21 +43,15 @@ std::string AbsoluteIn(const std::string& folder, const std::string& typed) {
   return Utf8FromPath(path.lexically_normal());
 }
 
-std::vector<std::string> BatchFiles(const std::string& path, bool answers) {
-  std::vector<std::string> files{path};
-  if (answers) files.push_back(AnswerKeyPath(path));
-  return files;
-}
-
 bool MayReplace(HWND owner, const std::vector<std::string>& files) {
-  std::string existing;
+  std::vector<std::string> existing;
   std::error_code error;
   for (const std::string& file : files) {
-    if (std::filesystem::exists(PathFromUtf8(file), error)) existing += file + "\n";
+    if (std::filesystem::exists(PathFromUtf8(file), error)) existing.push_back(file);
   }
   if (existing.empty()) return true;
-  const std::wstring question = ToUtf16("下面的文件已经存在：\n" + existing + "\n要替换吗？");
-  return ::MessageBoxW(owner, question.c_str(), ToUtf16(kBatchCaption).c_str(),
+  const UserMessage question = ReplaceMessage(existing);
+  return ::MessageBoxW(owner, ToUtf16(question.text).c_str(), ToUtf16(question.caption).c_str(),
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 

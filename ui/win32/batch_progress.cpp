@@ -14,7 +14,7 @@ namespace {
 constexpr UINT kSheetDone = WM_APP + 1;  // wParam: sheets done, lParam: total
 constexpr UINT kWritten = WM_APP + 2;
 constexpr UINT_PTR kShowTimer = 1;
-constexpr UINT kShowAfterMilliseconds = 1000;
+constexpr auto kShowAfterMilliseconds = static_cast<UINT>(kProgressDelay.count());
 
 class ProgressWindow {
  public:

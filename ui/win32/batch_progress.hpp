@@ -4,12 +4,9 @@
 
 #include <functional>
 
-#include "core/app/batch_command.hpp"
+#include "core/app/class_set_flow.hpp"
 
 namespace kalkora::win32 {
-
-// What a class set reports after each sheet; false once the user has cancelled.
-using BatchProgress = std::function<bool(int done, int total)>;
 
 // Runs `write` on a thread of its own while the owner waits, disabled. When it takes longer
 // than a second a progress window appears over the owner with the sheets done so far and

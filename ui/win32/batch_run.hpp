@@ -2,26 +2,30 @@
 
 #include <windows.h>
 
-#include "core/base/clock.hpp"
-#include "core/base/controls.hpp"
-#include "core/base/document_converter.hpp"
-#include "core/base/message_box.hpp"
+#include "core/app/class_set_flow.hpp"
 
 namespace kalkora::win32 {
 
-// What 批量生成… works with: the window's controls (the settings, and panel 1 for the result),
-// the clock for the date, the message boxes, and the PDF converter (null: none available).
-struct BatchRunParts {
-  Controls& controls;
-  Clock& clock;
-  MessageBox& messages;
-  DocumentConverter* converter;
-};
+// The Windows window's part of a class set: the batch dialog, the progress window, questions
+// and messages over the window, and the shell's "open" verb for what was written.
+class Win32ClassSetWindow : public ClassSetWindow {
+ public:
+  Win32ClassSetWindow(HWND window, HINSTANCE instance, MessageBox& messages)
+      : window_(window), instance_(instance), messages_(messages) {}
 
-// 批量生成…: refuses the form's settings as the generate button does, asks for the class set in
-// the batch dialog, writes it with progress, and on success writes panel 1 "已生成 N 份题卡"
-// and opens every file with the shell's "open" verb. Without a converter for a PDF it says
-// so and offers the set as a .docx instead; other failures show the command line's messages.
-void RunBatchFromWindow(HWND window, HINSTANCE instance, BatchRunParts parts);
+  std::optional<BatchChoice> AskForBatch(const std::string& settingsSummary,
+                                         const LocalDateTime& today) override;
+  BatchResult WriteWithProgress(
+      int sheets, bool toPdf,
+      const std::function<BatchResult(const BatchProgress&)>& write) override;
+  bool Ask(const Question& question) override;
+  bool OpenFile(const std::string& path) override;
+  void ShowMessage(const UserMessage& message) override;
+
+ private:
+  HWND window_;
+  HINSTANCE instance_;
+  MessageBox& messages_;
+};
 
 }  // namespace kalkora::win32

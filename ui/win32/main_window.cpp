@@ -1,7 +1,6 @@
 #include "ui/win32/main_window.hpp"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "core/app/clock_text.hpp"
 #include "core/app/form_table.hpp"
@@ -15,6 +14,7 @@
 #include "ui/win32/control_ids.hpp"
 #include "ui/win32/filtered_edit.hpp"
 #include "ui/win32/generate_button.hpp"
+#include "ui/win32/help_page.hpp"
 #include "ui/win32/menu.hpp"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/window_placement.hpp"
@@ -114,7 +114,8 @@ bool MainWindow::Create(HINSTANCE instance) {
   // The form keeps its client area under the menu bar: the window grows by the bar's height.
   FitAndCentre(window_, form.clientWidth, form.clientHeight);
   accelerators_ = CreateMenuAccelerators();
-  SetTimer(window_, kClockTimerId, static_cast<UINT>(FindControl(form::kClockTimer)->period), nullptr);
+  SetTimer(window_, kClockTimerId, static_cast<UINT>(FindControl(form::kClockTimer)->period),
+           nullptr);
   OnWindowCreated(parts_.state, parts_.clock);
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
@@ -286,8 +287,7 @@ void MainWindow::OnCommand(int id, int notification) {
     } else if (item.handler == Handler::Generate && notification == BN_CLICKED) {
       Generate();
     } else if (item.handler == Handler::OpenHyperlink && notification == STN_CLICKED) {
-      ShellExecuteW(window_, L"open", ToUtf16(MainForm().hyperlinkAddress).c_str(), nullptr,
-                    nullptr, SW_SHOWNORMAL);
+      OpenHelpPage(window_, parts_.messages);
     }
     return;
   }
@@ -299,9 +299,7 @@ bool MainWindow::OnMenuCommand(int id) {
       Generate();
       return true;
     case kMenuBatch:
-      RunBatchFromWindow(window_,
-                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
-                         {controls_, parts_.clock, parts_.messages, converter_});
+      GenerateBatch();
       return true;
     case kMenuQuit:
       PostMessageW(window_, WM_CLOSE, 0, 0);
@@ -320,6 +318,16 @@ void MainWindow::Generate() {
   HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   RunGenerateCommand({controls_, parts_.state, parts_.clock, parts_.messages, parts_.office});
   SetCursor(previous);
+  if (runs_.EndRun()) PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+// A class set is a run like a sheet: one at a time, and a close request meanwhile waits for it.
+void MainWindow::GenerateBatch() {
+  if (!runs_.BeginRun()) return;
+  Win32ClassSetWindow window(
+      window_, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)),
+      parts_.messages);
+  RunClassSet({controls_, parts_.clock, window, converter_});
   if (runs_.EndRun()) PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 

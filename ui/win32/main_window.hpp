@@ -46,6 +46,7 @@ class MainWindow {
   void OnCommand(int id, int notification);
   bool OnMenuCommand(int id);
   void Generate();
+  void GenerateBatch();
 
   WindowParts parts_;
   RunGate runs_;

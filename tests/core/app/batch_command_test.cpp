@@ -10,19 +10,17 @@
 
 #include "core/app/batch_messages.hpp"
 #include "core/app/pending_file.hpp"
-#include "core/app/settings_controls.hpp"
 #include "core/base/form_names.hpp"
 #include "core/word/zip_reading.hpp"
 #include "fakes/fake_document_converter.hpp"
-#include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
+#include "fakes/settings_controls.hpp"
 
 namespace kalkora {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::FakeDocumentConverter;
-using testing::MemoryControls;
 
 std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t count = 0;
@@ -65,7 +63,7 @@ class BatchCommandTest : public ::testing::Test {
   }
 
   fs::path folder;
-  MemoryControls settings;
+  SheetSettings settings;
   BatchRequest request;
   int randomCodes = 0;
 };
@@ -167,14 +165,14 @@ TEST_F(BatchCommandTest, FailuresAndCancelLeaveNoFileBehind) {
 }
 
 TEST_F(BatchCommandTest, RefusedSettingsAndUnusableRequestsWriteNothing) {
-  settings.Select(form::单选框5);
-  settings.WriteText(form::编辑框3, "");
+  settings.decimals = true;
+  settings.places = "";
   BatchResult result = Run();
   EXPECT_EQ(result.outcome, BatchOutcome::Refused);
   EXPECT_EQ(result.message, (UserMessage{"没有输入生成 几位小数点！", "提示： "}));
 
-  settings.Select(form::单选框4);
-  settings.WriteText(form::编辑框3, "2");
+  settings.decimals = false;
+  settings.places = "2";
   const struct {
     int sheets;
     std::optional<int> code;
@@ -199,7 +197,7 @@ TEST_F(BatchCommandTest, RefusedSettingsAndUnusableRequestsWriteNothing) {
     EXPECT_EQ(result.outcome, BatchOutcome::UsageError) << c.file;
     EXPECT_EQ(result.message, c.message);
   }
-  settings.ClearGroup(form::单选框1);
+  settings.size = 0;
   request = {};
   request.date = {2026, 12, 9};
   request.outputPath = Utf8FromPath(In("a.docx"));
@@ -235,7 +233,7 @@ TEST(ReportBatchResult, WritesThePanelOrGivesTheFailureToShow) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.outcome));
-    SettingsControls controls;
+    testing::SettingsControls controls;
     const BatchResult result{c.outcome, CancelledMessage(), {}};
     const std::string untouched = controls.Panel(1);
     const std::optional<UserMessage> shown = ReportBatchResult(result, 40, controls);

@@ -13,7 +13,7 @@ namespace {
 
 using testing::MemoryControls;
 
-TEST(FormTable, StartsWithTheSpecifiedDefaults) {
+TEST(FormTable, StartsWithTheFormsInitialStates) {
   MemoryControls controls;
   EXPECT_EQ(controls.ReadState(form::选择框1), 1);
   EXPECT_EQ(controls.ReadState(form::单选框1), 1);

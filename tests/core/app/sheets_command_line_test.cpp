@@ -4,6 +4,7 @@
 
 #include "core/base/form_names.hpp"
 #include "core/generate/validate_settings.hpp"
+#include "fakes/memory_controls.hpp"
 
 namespace kalkora {
 namespace {
@@ -118,30 +119,29 @@ TEST(SheetsCommandLine, HelpAndVersionEndTheReadingWhereTheyStand) {
   EXPECT_NE(SheetsUsage().find("--output"), std::string::npos);
 }
 
-TEST(SheetsCommandLine, SetsTheFormAsTheUserWould) {
+// The command line's settings are those a user sets on the form for the same sheets.
+TEST(SheetsCommandLine, GivesTheSettingsTheFormGivesForTheSameChoices) {
   SheetsOptions options;
   options.kind = ExerciseKind::Division;
   options.problems = 30;
   options.from = "-20";
   options.to = "20";
   options.decimals = "4";
-  SettingsControls controls;
-  ApplySettings(options, controls);
-  EXPECT_EQ(FirstTickedKind(controls), ExerciseKind::Division);
-  EXPECT_EQ(controls.ReadState(form::选择框1), 0);
-  EXPECT_EQ(controls.ReadState(form::单选框3), 1);
-  EXPECT_EQ(controls.ReadState(form::单选框1), 0);
-  EXPECT_EQ(controls.ReadText(form::编辑框1), "-20");
-  EXPECT_EQ(controls.ReadText(form::编辑框2), "20");
-  EXPECT_EQ(controls.ReadState(form::单选框5), 1);
-  EXPECT_EQ(controls.ReadState(form::单选框4), 0);
-  EXPECT_EQ(ValidateSettings(controls)->text, "30题的作业，小数点如果大于3位，将无法显示出来！");
+  testing::MemoryControls form;
+  form.ChooseKind(form::选择框4);
+  form.Select(form::kSize30);
+  form.WriteText(form::kRangeFrom, "-20");
+  form.WriteText(form::kRangeTo, "20");
+  form.Select(form::kDecimalsOn);
+  form.WriteText(form::kDecimalPlaces, "4");
+  EXPECT_TRUE(SettingsOf(options) == ReadSheetSettings(form));
+  EXPECT_EQ(ValidateSettings(SettingsOf(options))->text,
+            "30题的作业，小数点如果大于3位，将无法显示出来！");
 
-  SettingsControls untouched;
-  ApplySettings(SheetsOptions{}, untouched);
-  EXPECT_EQ(untouched.ReadState(form::单选框4), 1) << "decimals stay off";
-  EXPECT_EQ(untouched.ReadText(form::编辑框3), "2");
-  EXPECT_EQ(ValidateSettings(untouched), std::nullopt);
+  testing::MemoryControls untouched;
+  EXPECT_TRUE(SettingsOf(SheetsOptions{}) == ReadSheetSettings(untouched))
+      << "decimals stay off, the places text keeps its 2";
+  EXPECT_EQ(ValidateSettings(SettingsOf(SheetsOptions{})), std::nullopt);
 }
 
 }  // namespace

@@ -57,12 +57,11 @@ struct RangeCase {
 class DrawOperandTest : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(DrawOperandTest, StaysWithinTheReadRange) {
-  testing::MemoryControls controls;
-  testing::FakeClock clock;
+  SheetSettings settings;
+  settings.from = GetParam().from;
+  settings.to = GetParam().to;
   ProgramState state;
-  controls.WriteText(form::编辑框1, GetParam().from);
-  controls.WriteText(form::编辑框2, GetParam().to);
-  GenerationContext context{controls, state};
+  GenerationContext context{settings, state};
   int seen_low = 1 << 30, seen_high = -1;
   for (std::uint32_t seed = 0; seed < 3000; ++seed) {
     state.random.Seed(seed);

@@ -15,20 +15,23 @@ namespace {
 
 class PrepareProblemTest : public ::testing::Test {
  protected:
+  // On the form for the sheet loop, and in the settings for a single preparation.
   void DecimalsOn(const char* places) {
-    controls.Select(form::单选框5);
-    controls.WriteText(form::编辑框3, places);
+    controls.Select(form::kDecimalsOn);
+    controls.WriteText(form::kDecimalPlaces, places);
+    settings = ReadSheetSettings(controls);
   }
   std::vector<std::string> Sheet(int size = 18) {
     testing::RecordingProblemWriter writer;
-    RunSheetLoop(context, clock, size, writer);
+    RunSheetLoop(controls, state, clock, size, writer);
     return writer.texts;
   }
 
   testing::MemoryControls controls;
+  SheetSettings settings;
   testing::FakeClock clock;
   ProgramState state;
-  GenerationContext context{controls, state};
+  GenerationContext context{settings, state};
 };
 
 TEST_F(PrepareProblemTest, DecimalsOffClearsBothSuffixes) {
@@ -59,19 +62,22 @@ TEST_F(PrepareProblemTest, EachPlacesCountGivesExactlyThatManyDigitsNeverStartin
   }
 }
 
-TEST_F(PrepareProblemTest, ReadsThePlacesTextAfreshForEveryComparison) {
+TEST_F(PrepareProblemTest, TheSheetLoopReadsTheFormAfreshForEveryProblem) {
   DecimalsOn("3");
-  PrepareProblem(context, clock, std::nullopt);
-  EXPECT_EQ(controls.TextReads(form::编辑框3), 6) << "\"1\", \"2\", \"3\" for each suffix";
+  const int placesReads = controls.TextReads(form::kDecimalPlaces);
+  const int rangeReads = controls.TextReads(form::kRangeFrom);
+  Sheet(24);
+  EXPECT_EQ(controls.TextReads(form::kDecimalPlaces) - placesReads, 24);
+  EXPECT_EQ(controls.TextReads(form::kRangeFrom) - rangeReads, 24);
 }
 
 TEST_F(PrepareProblemTest, UnrecognisedPlacesTextsKeepTheSuffixesOfTheLastPreparation) {
   for (const char* places : {"02", "2.0", " 2", "２", "-2", "2.5"}) {
-    testing::MemoryControls fresh;
+    SheetSettings fresh;
+    fresh.decimals = true;
+    fresh.places = places;
     ProgramState started;
     GenerationContext atStart{fresh, started};
-    fresh.Select(form::单选框5);
-    fresh.WriteText(form::编辑框3, places);
     PrepareProblem(atStart, clock, std::nullopt);
     EXPECT_EQ(started.DecimalSuffix1, "") << places;
     EXPECT_EQ(started.DecimalSuffix2, "") << places;

@@ -5,11 +5,18 @@
 #include <random>
 #include <set>
 
+#include "core/generate/answer.hpp"
 #include "core/generate/rule_draw.hpp"
 #include "core/generate/rule_presets.hpp"
 
 namespace kalkora {
 namespace {
+
+std::shared_ptr<const RuledDraw> PrepareFor(SheetSettings settings, const SheetRules& rules,
+                                            std::string& refusal) {
+  settings.rules = rules;
+  return RuledDraw::Prepare(settings, refusal);
+}
 
 // An independent reading of a drawn problem: operands as integers scaled by 10^places.
 struct Number {
@@ -76,9 +83,9 @@ struct Checked {
 int Bound(const std::string& text) { return std::stoi(text); }
 
 // Checks one problem against every rule; returns its facts for the share counts.
-Checked CheckProblem(const Case& c, const RuledProblem& ruled) {
+Checked CheckProblem(const Case& c, const Problem& ruled) {
   Checked facts;
-  const Problem& problem = ruled.problem;
+  const Problem& problem = ruled;
   std::vector<Number> operands;
   for (const std::string& text : problem.operands) operands.push_back(ReadNumber(text));
   const int places = operands[0].places;
@@ -134,7 +141,7 @@ Checked CheckProblem(const Case& c, const RuledProblem& ruled) {
           result = static_cast<long double>(running) / x;
         }
         if (ruled.blank == 2) {
-          EXPECT_GT(result, 0) << RuledCellText(ruled);
+          EXPECT_GT(result, 0) << ProblemText(ruled);
         }
         break;
       }
@@ -145,7 +152,7 @@ Checked CheckProblem(const Case& c, const RuledProblem& ruled) {
     EXPECT_TRUE(inResult(result)) << ProblemText(problem) << " at " << static_cast<double>(result);
   }
   // The blank where the rules put it, filled by its value.
-  const std::string cell = RuledCellText(ruled);
+  const std::string cell = ProblemText(ruled);
   if (c.rules.blank == BlankPlace::Result) {
     EXPECT_EQ(ruled.blank, 0);
   }
@@ -158,9 +165,9 @@ Checked CheckProblem(const Case& c, const RuledProblem& ruled) {
   if (ruled.blank == 0) {
     EXPECT_EQ(cell.find("（"), std::string::npos);
   } else {
-    EXPECT_EQ(RuledFillText(ruled), problem.operands[static_cast<std::size_t>(ruled.blank - 1)]);
+    EXPECT_EQ(AnswerText(ruled), problem.operands[static_cast<std::size_t>(ruled.blank - 1)]);
     EXPECT_NE(cell.find("（　　）"), std::string::npos) << cell;
-    EXPECT_TRUE(cell.ends_with(" = " + ruled.result)) << cell;
+    EXPECT_TRUE(cell.ends_with(" = " + ResultText(ruled))) << cell;
   }
   // The operands from their ranges: the first from the first, the rest from the second.
   if (problem.operators.size() == 1) {
@@ -182,11 +189,11 @@ Checked CheckProblem(const Case& c, const RuledProblem& ruled) {
 
 int Share(int percent, int n) { return (percent * n + 50) / 100; }
 
-void CheckSheet(const Case& c, const std::vector<RuledProblem>& sheet) {
+void CheckSheet(const Case& c, const std::vector<Problem>& sheet) {
   ASSERT_EQ(static_cast<int>(sheet.size()), c.settings.size);
   int plus = 0, carrying = 0, minus = 0, borrowing = 0, divide = 0, leaving = 0;
   std::set<std::string> texts;
-  for (const RuledProblem& ruled : sheet) {
+  for (const Problem& ruled : sheet) {
     const Checked facts = CheckProblem(c, ruled);
     plus += facts.hasPlus;
     carrying += facts.hasPlus && facts.carries;
@@ -194,7 +201,7 @@ void CheckSheet(const Case& c, const std::vector<RuledProblem>& sheet) {
     borrowing += facts.hasMinus && facts.borrows;
     divide += facts.hasDivide;
     leaving += facts.hasDivide && facts.remainder;
-    texts.insert(RuledCellText(ruled));
+    texts.insert(ProblemText(ruled));
   }
   if (c.rules.carry) {
     EXPECT_EQ(carrying, Share(*c.rules.carry, plus));
@@ -249,7 +256,7 @@ TEST(RuleDraw, EveryProblemOfRandomRuleSetsKeepsEveryRule) {
   for (int i = 0; i < 400; ++i) {
     const Case c = RandomCase(random);
     std::string refusal;
-    const auto draw = RuledDraw::Prepare(c.settings, c.rules, refusal);
+    const auto draw = PrepareFor(c.settings, c.rules, refusal);
     if (!draw) {
       EXPECT_FALSE(refusal.empty());
       continue;
@@ -274,7 +281,7 @@ TEST(RuleDraw, TheSameCodeGivesTheSameSheetAndOtherCodesOtherSheets) {
   settings.from = preset.from;
   settings.to = preset.to;
   std::string refusal;
-  const auto draw = RuledDraw::Prepare(settings, PresetRules(preset), refusal);
+  const auto draw = PrepareFor(settings, PresetRules(preset), refusal);
   ASSERT_TRUE(draw) << refusal;
   EXPECT_EQ(draw->Draw(123456), draw->Draw(123456));
   EXPECT_NE(draw->Draw(123456), draw->Draw(123457));
@@ -312,13 +319,13 @@ TEST(RuleDraw, FittingProblemsComeOutAsOftenAsTheKindsDrawMakesThem) {
   rules.secondTo = "6";
   rules.resultTo = "6";
   std::string refusal;
-  auto draw = RuledDraw::Prepare(settings, rules, refusal);
+  auto draw = PrepareFor(settings, rules, refusal);
   ASSERT_TRUE(draw) << refusal;
   std::map<std::string, int> counts;
   int total = 0;
   for (int code = 200000; code < 200400; ++code) {
-    for (const RuledProblem& p : draw->Draw(code)) {
-      ++counts[RuledCellText(p)];
+    for (const Problem& p : draw->Draw(code)) {
+      ++counts[ProblemText(p)];
       ++total;
     }
   }
@@ -338,13 +345,13 @@ TEST(RuleDraw, FittingProblemsComeOutAsOftenAsTheKindsDrawMakesThem) {
   settings.to = "15";
   rules = {};
   rules.borrow = 0;
-  draw = RuledDraw::Prepare(settings, rules, refusal);
+  draw = PrepareFor(settings, rules, refusal);
   ASSERT_TRUE(draw) << refusal;
   counts.clear();
   total = 0;
   for (int code = 300000; code < 300300; ++code) {
-    for (const RuledProblem& p : draw->Draw(code)) {
-      ++counts[RuledCellText(p)];
+    for (const Problem& p : draw->Draw(code)) {
+      ++counts[ProblemText(p)];
       ++total;
     }
   }
@@ -424,7 +431,7 @@ TEST(RuleDraw, ImpossibleSettingsAreRefusedNamingTheConflict) {
     settings.to = c.to;
     settings.decimals = c.decimals;
     std::string refusal;
-    EXPECT_EQ(RuledDraw::Prepare(settings, c.rules, refusal), nullptr) << c.what;
+    EXPECT_EQ(PrepareFor(settings, c.rules, refusal), nullptr) << c.what;
     EXPECT_NE(refusal.find(c.named), std::string::npos) << c.what << ": " << refusal;
   }
 }
@@ -440,7 +447,7 @@ TEST(RuleDraw, EveryPresetMakesFullDistinctSheets) {
       c.rules = PresetRules(preset);
       c.rules.distinct = true;
       std::string refusal;
-      const auto draw = RuledDraw::Prepare(c.settings, c.rules, refusal);
+      const auto draw = PrepareFor(c.settings, c.rules, refusal);
       ASSERT_TRUE(draw) << preset.name << ": " << refusal;
       SCOPED_TRACE(std::string(preset.name));
       CheckSheet(c, draw->Draw(424242));
@@ -457,11 +464,11 @@ TEST(RuleDraw, ABlankHasExactlyOneFillingValue) {
   SheetRules rules;
   rules.blank = BlankPlace::First;
   std::string refusal;
-  const auto draw = RuledDraw::Prepare(settings, rules, refusal);
+  const auto draw = PrepareFor(settings, rules, refusal);
   ASSERT_TRUE(draw) << refusal;
-  for (const RuledProblem& p : draw->Draw(555555)) {
-    EXPECT_NE(p.problem.operands[1], "0") << RuledCellText(p);
-    EXPECT_TRUE(RuledCellText(p).starts_with("（　　） × ")) << RuledCellText(p);
+  for (const Problem& p : draw->Draw(555555)) {
+    EXPECT_NE(p.operands[1], "0") << ProblemText(p);
+    EXPECT_TRUE(ProblemText(p).starts_with("（　　） × ")) << ProblemText(p);
   }
   // A divisor blank of a quotient 0 is left out: "2 ÷ （　　） = 0……2".
   settings.kind = ExerciseKind::Division;
@@ -470,10 +477,10 @@ TEST(RuleDraw, ABlankHasExactlyOneFillingValue) {
   rules.secondFrom = "1";
   rules.secondTo = "9";
   rules.blank = BlankPlace::Second;
-  const auto division = RuledDraw::Prepare(settings, rules, refusal);
+  const auto division = PrepareFor(settings, rules, refusal);
   ASSERT_TRUE(division) << refusal;
-  for (const RuledProblem& p : division->Draw(555555)) {
-    EXPECT_FALSE(p.result.starts_with("0")) << RuledCellText(p);
+  for (const Problem& p : division->Draw(555555)) {
+    EXPECT_FALSE(ResultText(p).starts_with("0")) << ProblemText(p);
   }
 }
 

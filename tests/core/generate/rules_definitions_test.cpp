@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/generate/answer.hpp"
 #include "core/generate/column_arithmetic.hpp"
 #include "core/generate/rule_presets.hpp"
 #include "core/generate/rule_random.hpp"
@@ -52,6 +53,26 @@ TEST(ColumnArithmetic, RemaindersOfWholeNumbersAndQuotientsBeyondThePlaces) {
   for (const Case& c : cases) {
     EXPECT_EQ(DivisionLeavesRemainder(c.a, c.b, c.places), c.expected)
         << c.a << " ÷ " << c.b << " to " << c.places;
+  }
+}
+
+TEST(Blanks, TheCellShowsTheBlankAndTheResultAndTheKeyTheValueThatFillsIt) {
+  using O = Operator;
+  const struct {
+    Problem problem;
+    const char* cell;
+    const char* key;
+  } cases[] = {
+      {{{"8", "7"}, {O::Plus}, 1}, "（　　） + 7 = 15", "8"},
+      {{{"8", "7"}, {O::Times}, 2}, "8 × （　　） = 56", "7"},
+      {{{"23", "7"}, {O::Divide}, 1}, "（　　） ÷ 7 = 3……2", "23"},
+      {{{"2.50", "1.25"}, {O::Divide}, 2}, "2.50 ÷ （　　） = 2", "1.25"},
+      {{{"12", "5", "3"}, {O::Plus, O::Minus}, 3}, "12 + 5 - （　　） = 14", "3"},
+      {{{"8", "7"}, {O::Plus}, 0}, "8 + 7 =", "15"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ProblemText(c.problem), c.cell);
+    EXPECT_EQ(AnswerText(c.problem), c.key) << c.cell;
   }
 }
 

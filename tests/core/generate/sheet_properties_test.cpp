@@ -15,7 +15,7 @@ namespace {
 
 using namespace testing;
 
-std::vector<std::string> MakeSheet(const SheetSettings& settings, std::uint32_t firstTick) {
+std::vector<std::string> MakeSheet(const CheckedSettings& settings, std::uint32_t firstTick) {
   MemoryControls controls;
   controls.ChooseKind(KindInfo(settings.kind).box);
   controls.WriteText(form::编辑框1, settings.from);
@@ -25,9 +25,8 @@ std::vector<std::string> MakeSheet(const SheetSettings& settings, std::uint32_t 
   FakeClock clock;
   clock.tick = firstTick;
   ProgramState state;
-  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  RunSheetLoop(context, clock, settings.sheetSize, writer);
+  RunSheetLoop(controls, state, clock, settings.sheetSize, writer);
   return writer.texts;
 }
 
@@ -62,7 +61,7 @@ TEST(SheetProperties, HoldForThousandsOfRandomFormStates) {
   std::mt19937 random(20261208);
   const char* places[] = {"1", "2", "3", "4", "5", "02", "2.0", "", "-", "9"};
   for (int i = 0; i < 3000; ++i) {
-    SheetSettings settings;
+    CheckedSettings settings;
     settings.kind = static_cast<ExerciseKind>(random() % kKindCount);
     settings.sheetSize = 18 + 6 * static_cast<int>(random() % 3);
     const RangeText& from = kRangeTexts[random() % std::size(kRangeTexts)];

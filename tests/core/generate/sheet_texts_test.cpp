@@ -45,9 +45,8 @@ std::vector<std::string> SheetTexts(const std::string& kind, int sheetSize,
   FakeClock clock;
   clock.tick = 5000;
   ProgramState state;
-  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  EXPECT_TRUE(RunSheetLoop(context, clock, sheetSize, writer));
+  EXPECT_TRUE(RunSheetLoop(controls, state, clock, sheetSize, writer));
   return writer.texts;
 }
 
@@ -83,9 +82,8 @@ TEST(SheetLoop, TwoTickedKindsUseTheFirstInTheFixedOrder) {
   controls.WriteState(form::选择框4, 1);  // 除法 comes before 分数
   FakeClock clock;
   ProgramState state;
-  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  RunSheetLoop(context, clock, 18, writer);
+  RunSheetLoop(controls, state, clock, 18, writer);
   for (const std::string& text : writer.texts) EXPECT_NE(text.find(" ÷ "), std::string::npos);
 }
 
@@ -94,9 +92,8 @@ TEST(SheetLoop, WithoutATickedKindNothingIsWrittenButTheCellsStillAdvance) {
   controls.WriteState(form::选择框1, 0);
   FakeClock clock;
   ProgramState state;
-  GenerationContext context{controls, state};
   RecordingProblemWriter writer;
-  EXPECT_TRUE(RunSheetLoop(context, clock, 18, writer));
+  EXPECT_TRUE(RunSheetLoop(controls, state, clock, 18, writer));
   EXPECT_TRUE(writer.texts.empty());
   EXPECT_EQ(writer.advances.size(), 17u);
 }

@@ -106,7 +106,7 @@ TEST(ValidateSettings, RefusesWithTheFirstFailingCheck) {
   for (const ValidationCase& testCase : kCases) {
     MemoryControls controls;
     testCase.setUp(controls);
-    EXPECT_EQ(ValidateSettings(controls), testCase.expected) << testCase.name;
+    EXPECT_EQ(ValidateSettings(ReadSheetSettings(controls)), testCase.expected) << testCase.name;
   }
 }
 

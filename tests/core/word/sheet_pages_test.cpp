@@ -10,10 +10,9 @@ Sheet TwoProblemSheet(ExerciseKind kind) {
           18,
           kSheetTitle,
           "heading",
-          {"97 ÷ 13 =", "10 / 40 ="},
+          {{{"97", "13"}, {Operator::Divide}}, {{"10", "40"}, {Operator::FractionBar}}},
           "2026年12月9日",
-          482913,
-          {"7……6", "1/4"}};
+          482913};
 }
 
 TEST(SheetPages, TheWorksheetShowsTheProblemsAndTheDateWithTheCode) {

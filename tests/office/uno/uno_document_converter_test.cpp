@@ -53,9 +53,6 @@ class UnoDocumentConverterTest : public ::testing::Test {
     }
     folder = fs::temp_directory_path() / ("kalkora-pdf-" + std::to_string(::getpid()));
     fs::create_directories(folder);
-    settings.ChooseKind(form::选择框4);
-    settings.Select(form::单选框3);
-    settings.Select(form::单选框5);
   }
   void TearDown() override { fs::remove_all(folder); }
 
@@ -69,7 +66,7 @@ class UnoDocumentConverterTest : public ::testing::Test {
   }
 
   fs::path folder;
-  testing::MemoryControls settings;
+  const SheetSettings settings{ExerciseKind::Division, 30, "1", "100", true, "2"};
 };
 
 TEST_F(UnoDocumentConverterTest, ASetAndItsKeyBecomeAPdfPageEachInAnOfficeOfItsOwn) {

@@ -102,7 +102,8 @@ TEST_F(BatchDialogTest, TheFileBoxTakesANameAFolderOrAPath) {
         for (const Case& c : cases) {
           Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(c.format);
           Field<QLineEdit>(dialog, field::kFile).setText(c.typed);
-          EXPECT_EQ(dialog.choice().path, c.expected) << c.typed.toStdString();
+          EXPECT_EQ(QString::fromStdString(dialog.choice().path), c.expected)
+              << c.typed.toStdString();
         }
         dialog.reject();
       })

@@ -1,6 +1,8 @@
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -373,13 +375,17 @@ TEST_F(WindowTest, EnterOnTheFocusedGenerateButtonDoesNotPressIt) {
   EXPECT_TRUE(word.calls.empty());
 }
 
-TEST_F(WindowTest, TheHyperlinkOpensTheFormsAddress) {
-  UrlRecorder recorder("https");
+// The page beside the test program, where the build puts it beside the built program.
+TEST_F(WindowTest, TheHyperlinkOpensTheHelpPageBesideTheProgram) {
+  const QString page = QCoreApplication::applicationDirPath() + "/kalkora.html";
+  ASSERT_TRUE(QFileInfo(page).isFile()) << page.toStdString();
+  UrlRecorder recorder("file");
   auto* link = Find<QLabel>(form::超级链接框1);
   EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
   QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(12, link->height() / 2));
   ASSERT_EQ(recorder.opened.size(), 1);
-  EXPECT_EQ(recorder.opened.front(), QUrl(ToQString(MainForm().hyperlinkAddress)));
+  EXPECT_EQ(recorder.opened.front(), QUrl::fromLocalFile(page));
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
+#include <QUrl>
 
 #include "core/app/form_table.hpp"
 #include "core/base/form_names.hpp"
@@ -104,7 +106,7 @@ TEST_F(MenuTest, CtrlQClosesTheWindow) {
   EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(MenuTest, TheAboutBoxNamesTheProgramItsVersionAndHomePage) {
+TEST_F(MenuTest, TheAboutBoxNamesTheProgramItsVersionAndLinksTheHelpPage) {
   QString title;
   QLabel* text = nullptr;
   bool linksOpen = false;
@@ -122,9 +124,9 @@ TEST_F(MenuTest, TheAboutBoxNamesTheProgramItsVersionAndHomePage) {
       })
       .Run([&] { Action(qt::kAboutAction)->trigger(); });
   EXPECT_EQ(title, "关于 Kalkora");
-  const QString address = ToQString(MainForm().hyperlinkAddress);
-  for (const QString& part : {QString("Kalkora"), QString("1.6"), QString("口算题卡"),
-                              QString("href=\"%1\"").arg(address)}) {
+  const QUrl page = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/kalkora.html");
+  for (const QString& part : {QString("<b>Kalkora</b> 1.6.0<"), QString("口算题卡"),
+                              QString("href=\"%1\"").arg(page.toString(QUrl::FullyEncoded))}) {
     EXPECT_TRUE(shown.contains(part)) << part.toStdString() << " in " << shown.toStdString();
   }
   EXPECT_TRUE(linksOpen);

@@ -4,13 +4,14 @@
 #include <windows.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
-#include "core/app/form_table.hpp"
 #include "core/base/form_names.hpp"
 #include "kalkora_process.hpp"
 #include "registry_setup.hpp"
+#include "system/win32/utf16.hpp"
 #include "ui/win32/menu.hpp"
 
 namespace kalkora {
@@ -51,15 +52,19 @@ TEST(KalkoraMenu, GenerateItemAndF5RunTheButtonsCommand) {
   EXPECT_EQ(program->Close(), 0u);
 }
 
-TEST(KalkoraMenu, AboutShowsNameVersionTitleAndHomePage) {
+// The help page is the copy the build puts beside kalkora.exe, as the installer does.
+TEST(KalkoraMenu, AboutShowsNameVersionAndTheHelpPageBesideTheProgram) {
+  const std::wstring page = testing::HostPath(
+      std::filesystem::path(KALKORA_EXE).parent_path().append("kalkora.html").string());
+  ASSERT_NE(GetFileAttributesW(page.c_str()), INVALID_FILE_ATTRIBUTES);
   auto program = StartKalkora();
   ASSERT_TRUE(program->Started());
   program->Command(win32::kMenuAbout);
   const auto box = program->WaitForMessageBox(30s);
   ASSERT_TRUE(box);
   EXPECT_EQ(box->caption, "关于 Kalkora");
-  EXPECT_EQ(box->text,
-            "Kalkora " KALKORA_VERSION "\n口算题卡\n\n" + std::string(MainForm().hyperlinkAddress));
+  EXPECT_EQ(box->text, "Kalkora 1.6.0\n口算题卡\n\n使用帮助：" + win32::ToUtf8(page));
+  EXPECT_NE(GetDlgItem(box->window, IDHELP), nullptr) << "no 帮助 button";
   KalkoraProcess::Dismiss(*box);
   EXPECT_EQ(program->Close(), 0u);
 }

@@ -8,11 +8,11 @@
 #include "core/base/controls.hpp"
 #include "core/base/exercise_kind.hpp"
 
-namespace kalkora {
+namespace kalkora::testing {
 
-// The form's controls held in memory, starting from the form table's initial states: the
-// settings of a run without a window, such as the command line's. A name that is not one of
-// the form's controls of that kind throws std::out_of_range.
+// The form's controls held in memory, starting from the form table's initial states, with
+// the window's group rules. A name that is not one of the form's controls of that kind throws
+// std::out_of_range.
 class SettingsControls : public Controls {
  public:
   SettingsControls();
@@ -41,4 +41,4 @@ class SettingsControls : public Controls {
   std::array<std::string, 2> panels_;
 };
 
-}  // namespace kalkora
+}  // namespace kalkora::testing

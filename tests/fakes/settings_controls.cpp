@@ -1,10 +1,10 @@
-#include "core/app/settings_controls.hpp"
+#include "fakes/settings_controls.hpp"
 
 #include <stdexcept>
 
 #include "core/app/form_table.hpp"
 
-namespace kalkora {
+namespace kalkora::testing {
 namespace {
 
 template <typename Map>
@@ -70,4 +70,4 @@ void SettingsControls::Select(std::string_view radio) {
 
 void SettingsControls::SetState(std::string_view name, int state) { Entry(states_, name) = state; }
 
-}  // namespace kalkora
+}  // namespace kalkora::testing

@@ -1,0 +1,169 @@
+#include "core/app/class_set_flow.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "core/app/batch_messages.hpp"
+#include "core/app/pending_file.hpp"
+#include "core/base/form_names.hpp"
+#include "core/generate/sheet.hpp"
+#include "fakes/fake_clock.hpp"
+#include "fakes/memory_controls.hpp"
+#include "fakes/recording.hpp"
+
+namespace kalkora {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A window that answers as told and records what the flow showed and asked.
+class ScriptedWindow : public ClassSetWindow {
+ public:
+  std::optional<BatchChoice> AskForBatch(const std::string& summary,
+                                         const LocalDateTime&) override {
+    summaries.push_back(summary);
+    return choice;
+  }
+  BatchResult WriteWithProgress(
+      int, bool, const std::function<BatchResult(const BatchProgress&)>& write) override {
+    ++writes;
+    return write([this](int, int) { return !cancel; });
+  }
+  bool Ask(const Question& question) override {
+    asked.push_back(question.message);
+    return answer;
+  }
+  bool OpenFile(const std::string& path) override {
+    opened.push_back(Utf8FromPath(PathFromUtf8(path).filename()));
+    return opens;
+  }
+  void ShowMessage(const UserMessage& message) override { shown.push_back(message); }
+
+  std::optional<BatchChoice> choice;
+  bool cancel = false;
+  bool answer = false;
+  bool opens = true;
+  int writes = 0;
+  std::vector<std::string> summaries;
+  std::vector<UserMessage> asked;
+  std::vector<std::string> opened;
+  std::vector<UserMessage> shown;
+};
+
+// One outcome of 批量生成 as both windows see it: what is asked, shown, opened and left in
+// panel 1.
+struct FlowCase {
+  const char* name;
+  std::function<void(testing::MemoryControls&, ScriptedWindow&, const fs::path&)> setUp;
+  std::vector<UserMessage> asked;
+  std::vector<UserMessage> shown;
+  std::vector<std::string> opened;
+  bool panelWritten;
+};
+
+std::string In(const fs::path& folder, const char* name) {
+  return Utf8FromPath(folder / PathFromUtf8(name));
+}
+
+const UserMessage kNoKind{"没有选择要生成的加、减、乘、除、分数、连续加减法题库！", "提示： "};
+const UserMessage kDocxInstead{NoConverterMessage().text + "\n\n要改为生成 Word 文档吗？",
+                               kBatchCaption};
+
+TEST(ClassSetFlow, EachOutcomeAsksShowsAndOpensTheSameOnEveryWindow) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("kalkora-flow-" + std::to_string(std::random_device{}()));
+  const std::string set = In(folder, "三班.docx");
+  const std::string key = In(folder, "三班-答案.docx");
+  const FlowCase cases[] = {
+      {"refused settings never open the dialog",
+       [](auto& form, auto&, auto&) { form.WriteState(form::选择框1, 0); },
+       {},
+       {kNoKind},
+       {},
+       false},
+      {"a cancelled dialog does nothing",
+       [](auto&, auto& window, auto&) { window.choice.reset(); },
+       {},
+       {},
+       {},
+       false},
+      {"a written set is named in panel 1 and opened",
+       [](auto&, auto&, auto&) {},
+       {},
+       {},
+       {"三班.docx", "三班-答案.docx"},
+       true},
+      {"files nothing opens are named in one message",
+       [](auto&, auto& window, auto&) { window.opens = false; },
+       {},
+       {UnopenedFilesMessage({set, key})},
+       {"三班.docx", "三班-答案.docx"},
+       true},
+      {"a cancelled run says nothing",
+       [](auto&, auto& window, auto&) { window.cancel = true; },
+       {},
+       {},
+       {},
+       false},
+      {"a PDF without a converter offers the .docx; declined, nothing is written",
+       [](auto&, auto& window, auto& at) { window.choice->path = In(at, "三班.pdf"); },
+       {kDocxInstead},
+       {},
+       {},
+       false},
+      {"the .docx taken instead asks before it replaces a file",
+       [](auto&, auto& window, auto& at) {
+         window.choice->path = In(at, "三班.pdf");
+         window.answer = true;
+         std::ofstream(PathFromUtf8(In(at, "三班.docx"))) << "older";
+       },
+       {kDocxInstead, ReplaceMessage({set})},
+       {},
+       {"三班.docx", "三班-答案.docx"},
+       true},
+      {"a set that cannot be written says why",
+       [](auto&, auto& window, auto& at) { window.choice->path = In(at / "无此文件夹", "a.docx"); },
+       {},
+       {{"无法写入文件：" + In(folder / "无此文件夹", "a.docx"), kBatchCaption}},
+       {},
+       false},
+  };
+  for (const FlowCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    testing::MemoryControls form;
+    testing::FakeClock clock;
+    ScriptedWindow window;
+    window.choice = BatchChoice{3, true, set, 482913};
+    c.setUp(form, window, folder);
+    const std::string panel = form.Panel(1);
+    RunClassSet({form, clock, window, nullptr});
+    EXPECT_EQ(window.asked, c.asked);
+    ASSERT_EQ(window.shown.size(), c.shown.size());
+    for (std::size_t i = 0; i < c.shown.size(); ++i) {
+      // Where the system gives a reason, it follows the text the table holds.
+      EXPECT_TRUE(window.shown[i].text.starts_with(c.shown[i].text)) << window.shown[i].text;
+      EXPECT_EQ(window.shown[i].caption, c.shown[i].caption);
+    }
+    EXPECT_EQ(window.opened, c.opened);
+    EXPECT_EQ(form.Panel(1), c.panelWritten ? "已生成 3 份题卡" : panel);
+  }
+  fs::remove_all(folder);
+}
+
+TEST(ClassSetFlow, TheSummaryNamesTheKindSizeRangeAndPlaces) {
+  SheetSettings settings{ExerciseKind::Division, 30, "1", "100", true, "2"};
+  EXPECT_EQ(SettingsSummary(settings), "除法运算题，每份 30 题，1 到 100，2 位小数");
+  settings.decimals = false;
+  settings.kind = ExerciseKind::ChainAddSub;
+  settings.size = 18;
+  EXPECT_EQ(SettingsSummary(settings), "连续加减法运算题，每份 18 题，1 到 100");
+  for (int i = 0; i < 100; ++i) EXPECT_TRUE(IsSheetCode(RandomSheetCode()));
+}
+
+}  // namespace
+}  // namespace kalkora

@@ -38,16 +38,18 @@ void OpenWrittenFiles(ClassSetWindow& window, const BatchResult& result) {
 }  // namespace
 
 void RunClassSet(ClassSetParts parts) {
-  const SheetSettings settings = ReadSheetSettings(parts.controls);
+  const SheetSettings form = ReadSheetSettings(parts.controls);
   // The dialog is modal, so the settings cannot change while it is open: refusing them before
   // it opens spares the user filling it in for nothing.
-  if (const std::optional<UserMessage> refusal = ValidateSettings(settings)) {
+  if (const std::optional<UserMessage> refusal = ValidateSettings(form)) {
     parts.window.ShowMessage(*refusal);
     return;
   }
   const LocalDateTime today = parts.clock.Now();
-  std::optional<BatchChoice> choice = parts.window.AskForBatch(SettingsSummary(settings), today);
+  std::optional<BatchChoice> choice = parts.window.AskForBatch(SettingsSummary(form), today);
   if (!choice) return;
+  SheetSettings settings = form;
+  settings.rules = choice->rules;
 
   BatchResult result = Write(parts, settings, *choice, today);
   if (result.outcome == BatchOutcome::NoConverter &&

@@ -21,6 +21,7 @@ struct BatchChoice {
   bool answers = true;
   std::string path;  // absolute, UTF-8, with the format's extension
   std::optional<int> firstCode;
+  SheetRules rules = {};  // the 题目要求 group; none set: the classic sheets
 };
 
 // A question with two answers, the first of them "yes".

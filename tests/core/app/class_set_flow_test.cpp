@@ -124,6 +124,16 @@ TEST(ClassSetFlow, EachOutcomeAsksShowsAndOpensTheSameOnEveryWindow) {
        {},
        {"三班.docx", "三班-答案.docx"},
        true},
+      {"rules that cannot be met are refused naming the conflict, and nothing is written",
+       [](auto& form, auto& window, auto&) {
+         form.WriteText(form::编辑框1, "0");
+         form.WriteText(form::编辑框2, "4");
+         window.choice->rules.carry = 100;
+       },
+       {},
+       {{"这些设置出不了进位的加法题", "提示："}},
+       {},
+       false},
       {"a set that cannot be written says why",
        [](auto&, auto& window, auto& at) { window.choice->path = In(at / "无此文件夹", "a.docx"); },
        {},

@@ -95,6 +95,12 @@ TEST_F(KalkoraSheetsTest, UsageErrorsAndRefusalsExitWithTwoAndWriteNothing) {
       {{"--problems", "30", "--decimals", "4", "--output", In("a.pdf")},
        "30题的作业，小数点如果大于3位，将无法显示出来！\n"},
       {{"--decimals", "0", "--output", In("a.docx")}, "支持输入的小数点位数范围 1－－5位 之间！\n"},
+      {{"--carry", "101", "--output", In("a.docx")},
+       std::string("kalkora-sheets: --carry 须是 any 或 0 到 100 之间的整数：101\n") + kUsage},
+      {{"--kind", "分数", "--carry", "50", "--output", In("a.docx")},
+       "分数题不能要求进位（--carry）\n"},
+      {{"--from", "0", "--to", "1", "--distinct", "--answers", "--output", In("a.docx")},
+       "这些设置只能出 4 道不同的加法题，少于每份的 18 道（不重复）\n"},
   };
   for (const auto& c : cases) {
     const Outcome run = Start(c.arguments);
@@ -137,6 +143,22 @@ TEST_F(KalkoraSheetsTest, AnUnwritableFileExitsWithThreeAndAPdfWithoutAnOfficeWi
   EXPECT_EQ(run.exitCode, 4);
   EXPECT_NE(run.err.find("没能把文档转换为 PDF"), std::string::npos) << run.err;
   EXPECT_EQ(FileCount(), 0u) << "no PDF, no temporary .docx";
+}
+
+TEST_F(KalkoraSheetsTest, APresetListsAndMakesTheSameSetForTheSameCode) {
+  EXPECT_NE(Start({"--list-presets"}).out.find("20以内填空\t加减混合\t0-20\t0-20\t0-20"),
+            std::string::npos);
+  const std::vector<std::string> arguments{"--preset", "20以内退位减法", "--sheets",
+                                           "2",        "--answers",      "--code",
+                                           "271828",   "--date",         "2026-12-09"};
+  std::vector<std::string> first = arguments, second = arguments;
+  first.insert(first.end(), {"--output", In("a.docx")});
+  second.insert(second.end(), {"--output", In("b.docx")});
+  ASSERT_EQ(Start(first).exitCode, 0);
+  ASSERT_EQ(Start(second).exitCode, 0);
+  EXPECT_EQ(kalkora::testing::FileBytes(In("a.docx")), kalkora::testing::FileBytes(In("b.docx")));
+  EXPECT_EQ(kalkora::testing::FileBytes(In("a-答案.docx")),
+            kalkora::testing::FileBytes(In("b-答案.docx")));
 }
 
 TEST_F(KalkoraSheetsTest, HelpAndVersionGoToStandardOutput) {

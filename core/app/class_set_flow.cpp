@@ -6,6 +6,7 @@
 #include "core/app/batch_messages.hpp"
 #include "core/app/pending_file.hpp"
 #include "core/generate/kind_heading.hpp"
+#include "core/generate/rule_presets.hpp"
 #include "core/generate/sheet.hpp"
 #include "core/generate/validate_settings.hpp"
 
@@ -48,8 +49,7 @@ void RunClassSet(ClassSetParts parts) {
   const LocalDateTime today = parts.clock.Now();
   std::optional<BatchChoice> choice = parts.window.AskForBatch(SettingsSummary(form), today);
   if (!choice) return;
-  SheetSettings settings = form;
-  settings.rules = choice->rules;
+  const SheetSettings settings = WithRules(form, choice->rules);
 
   BatchResult result = Write(parts, settings, *choice, today);
   if (result.outcome == BatchOutcome::NoConverter &&
@@ -62,6 +62,26 @@ void RunClassSet(ClassSetParts parts) {
     parts.window.ShowMessage(*failure);
   }
   if (result.outcome == BatchOutcome::Written) OpenWrittenFiles(parts.window, result);
+}
+
+SheetSettings WithRules(const SheetSettings& form, const SheetRules& rules) {
+  SheetSettings settings = form;
+  settings.rules = rules;
+  if (const RulePreset* preset = FindRulePreset(rules.presetName)) {
+    settings.kind = preset->kind;
+    settings.from = std::string(preset->from);
+    settings.to = std::string(preset->to);
+    settings.decimals = false;
+  }
+  return settings;
+}
+
+std::optional<UserMessage> RulesConflict(const SheetSettings& settings) {
+  if (!AnyRuleSet(settings.rules)) return std::nullopt;
+  if (const std::optional<UserMessage> refusal = ValidateSettings(settings)) return refusal;
+  std::string refusal;
+  if (RuledDraw::Prepare(settings, refusal)) return std::nullopt;
+  return UserMessage{refusal, "提示："};
 }
 
 std::string SettingsSummary(const SheetSettings& settings) {

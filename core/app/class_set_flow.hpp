@@ -69,6 +69,14 @@ struct ClassSetParts {
 // written, saying in one message which files nothing could open.
 void RunClassSet(ClassSetParts parts);
 
+// The settings a class set is made from: the form's, with the dialog's rules. A preset among
+// them also sets the kind and both ranges and turns decimals off, as --preset does.
+SheetSettings WithRules(const SheetSettings& form, const SheetRules& rules);
+
+// Whether the settings' rules can be met: the refusal to show while the dialog's rules are
+// being chosen (and 生成 stays disabled), or none.
+std::optional<UserMessage> RulesConflict(const SheetSettings& settings);
+
 // The settings a class set is made from, in words: "加法运算题，每份 18 题，1 到 100".
 std::string SettingsSummary(const SheetSettings& settings);
 

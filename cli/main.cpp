@@ -10,6 +10,7 @@
 #include "core/app/file_error_text.hpp"
 #include "core/app/sheets_command_line.hpp"
 #include "core/base/system_clock.hpp"
+#include "core/generate/rule_presets.hpp"
 #include "core/generate/sheet.hpp"
 
 #include "cli/interruption.hpp"
@@ -66,6 +67,8 @@ int main(int argc, char** argv) {
       return Print(SheetsHelp());
     case CommandLineAction::Version:
       return Print("kalkora-sheets " KALKORA_VERSION "\n");
+    case CommandLineAction::ListPresets:
+      return Print(RulePresetTable());
     case CommandLineAction::UsageError:
       std::cerr << "kalkora-sheets: " << parsed.error << '\n' << SheetsUsage();
       return BatchExitCode(BatchOutcome::UsageError);

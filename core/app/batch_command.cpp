@@ -157,6 +157,13 @@ BatchResult RunBatch(const SheetSettings& settings, const BatchRequest& request,
     return Failure(BatchOutcome::UsageError, *problem);
   }
   if (settings.size == 0) return Failure(BatchOutcome::UsageError, NoSheetSizeMessage());
+  // Rules that cannot be met are refused before anything is written.
+  std::shared_ptr<const RuledDraw> draw;
+  if (AnyRuleSet(settings.rules)) {
+    std::string refusal;
+    draw = RuledDraw::Prepare(settings, refusal);
+    if (!draw) return Failure(BatchOutcome::Refused, {refusal, "提示："});
+  }
   const DocumentFormat format = *FormatOfPath(request.outputPath);
   if (format == DocumentFormat::Pdf && pdf == nullptr) {
     return Failure(BatchOutcome::NoConverter, NoConverterMessage());
@@ -172,7 +179,7 @@ BatchResult RunBatch(const SheetSettings& settings, const BatchRequest& request,
     const auto pageDone = [&] { return !progress || progress(++done, total); };
     const bool countMade = format == DocumentFormat::Docx;
     for (int i = 0; i < request.sheets; ++i) {
-      const Sheet sheet = MakeSheet(settings, SheetCode(firstCode, i), request.date);
+      const Sheet sheet = MakeSheet(settings, SheetCode(firstCode, i), request.date, draw.get());
       sheets.pages.push_back(Requested(WorksheetPage(sheet), request));
       if (request.answers) key.pages.push_back(Requested(AnswerKeyPage(sheet), request));
       const bool goOn = countMade ? pageDone() && (!request.answers || pageDone())

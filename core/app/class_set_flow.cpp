@@ -6,6 +6,7 @@
 #include "core/app/batch_messages.hpp"
 #include "core/app/pending_file.hpp"
 #include "core/generate/kind_heading.hpp"
+#include "core/generate/rule_presets.hpp"
 #include "core/generate/sheet.hpp"
 #include "core/generate/validate_settings.hpp"
 
@@ -38,17 +39,18 @@ void OpenWrittenFiles(ClassSetWindow& window, const BatchResult& result) {
 }  // namespace
 
 void RunClassSet(ClassSetParts parts) {
-  const SheetSettings settings = ReadSheetSettings(parts.controls);
+  const SheetSettings form = ReadSheetSettings(parts.controls);
   // The dialog is modal, so the settings cannot change while it is open: refusing them before
   // it opens spares the user filling it in for nothing.
-  if (const std::optional<UserMessage> refusal = ValidateSettings(settings)) {
+  if (const std::optional<UserMessage> refusal = ValidateSettings(form)) {
     parts.window.ShowMessage(*refusal);
     return;
   }
   const LocalDateTime today = parts.clock.Now();
   std::optional<BatchChoice> choice =
-      parts.window.AskForBatch(SettingsSummary(settings), today, parts.converter != nullptr);
+      parts.window.AskForBatch(SettingsSummary(form), today, parts.converter != nullptr);
   if (!choice) return;
+  const SheetSettings settings = WithRules(form, choice->rules);
 
   BatchResult result = Write(parts, settings, *choice, today);
   if (result.outcome == BatchOutcome::NoConverter &&
@@ -61,6 +63,26 @@ void RunClassSet(ClassSetParts parts) {
     parts.window.ShowMessage(*failure);
   }
   if (result.outcome == BatchOutcome::Written) OpenWrittenFiles(parts.window, result);
+}
+
+SheetSettings WithRules(const SheetSettings& form, const SheetRules& rules) {
+  SheetSettings settings = form;
+  settings.rules = rules;
+  if (const RulePreset* preset = FindRulePreset(rules.presetName)) {
+    settings.kind = preset->kind;
+    settings.from = std::string(preset->from);
+    settings.to = std::string(preset->to);
+    settings.decimals = false;
+  }
+  return settings;
+}
+
+std::optional<UserMessage> RulesConflict(const SheetSettings& settings) {
+  if (!AnyRuleSet(settings.rules)) return std::nullopt;
+  if (const std::optional<UserMessage> refusal = ValidateSettings(settings)) return refusal;
+  std::string refusal;
+  if (RuledDraw::Prepare(settings, refusal)) return std::nullopt;
+  return UserMessage{refusal, "提示："};
 }
 
 std::string SettingsSummary(const SheetSettings& settings) {

@@ -21,6 +21,7 @@ struct BatchChoice {
   bool answers = true;
   std::string path;  // absolute, UTF-8, with the format's extension
   std::optional<int> firstCode;
+  SheetRules rules = {};  // the 题目要求 group; none set: the classic sheets
 };
 
 // A question with two answers, the first of them "yes".
@@ -68,6 +69,14 @@ struct ClassSetParts {
 // reports the end (panel 1 "已生成 N 份题卡", or the failure's message) and opens what was
 // written, saying in one message which files nothing could open.
 void RunClassSet(ClassSetParts parts);
+
+// The settings a class set is made from: the form's, with the dialog's rules. A preset among
+// them also sets the kind and both ranges and turns decimals off, as --preset does.
+SheetSettings WithRules(const SheetSettings& form, const SheetRules& rules);
+
+// Whether the settings' rules can be met: the refusal to show while the dialog's rules are
+// being chosen (and 生成 stays disabled), or none.
+std::optional<UserMessage> RulesConflict(const SheetSettings& settings);
 
 // The settings a class set is made from, in words: "加法运算题，每份 18 题，1 到 100".
 std::string SettingsSummary(const SheetSettings& settings);

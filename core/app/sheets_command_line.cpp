@@ -7,6 +7,8 @@
 #include <functional>
 #include <string_view>
 
+#include "core/generate/exact_decimal.hpp"
+#include "core/generate/rule_presets.hpp"
 #include "core/generate/sheet.hpp"
 #include "core/word/page_layout.hpp"
 
@@ -120,8 +122,51 @@ std::optional<std::string> RangeProblem(const SheetsOptions& options) {
                  toIsLarger ? options.to : options.from);
 }
 
-const std::array<std::pair<std::string_view, ValueReader>, 10>& ValueOptions() {
-  static const std::array<std::pair<std::string_view, ValueReader>, 10>
+// "any" or a whole percent 0-100 into `share`.
+std::optional<std::string> ReadShare(std::string_view option, const std::string& value,
+                                     std::optional<int>& share) {
+  if (value == "any") {
+    share.reset();
+    return std::nullopt;
+  }
+  const std::optional<int> percent = Digits(value);
+  if (!percent || *percent > 100) return Invalid(option, "须是 any 或 0 到 100 之间的整数", value);
+  share = *percent;
+  return std::nullopt;
+}
+
+// A result bound: a decimal number of at most 12 whole and 6 fraction digits.
+std::optional<std::string> ReadResultBound(std::string_view option, const std::string& value,
+                                           std::optional<std::string>& bound) {
+  const std::size_t point = value.find('.');
+  const std::size_t sign = value.starts_with('-') ? 1 : 0;
+  const std::size_t whole = (point == std::string::npos ? value.size() : point) - sign;
+  const std::size_t fraction = point == std::string::npos ? 0 : value.size() - point - 1;
+  if (!ExactDecimal::Parse(value) || whole > 12 || fraction > 6) {
+    return Invalid(option, "须是一个数（最多 12 位整数、6 位小数）", value);
+  }
+  bound = value;
+  return std::nullopt;
+}
+
+void ApplyPreset(const RulePreset& preset, SheetsOptions& o) {
+  o.kind = preset.kind;
+  o.from = std::string(preset.from);
+  o.to = std::string(preset.to);
+  o.decimals.reset();
+  o.rules = PresetRules(preset);
+}
+
+std::string PresetNames() {
+  std::string names;
+  for (const RulePreset& preset : RulePresets()) {
+    names.append(names.empty() ? "" : " ").append(preset.name);
+  }
+  return names;
+}
+
+const std::array<std::pair<std::string_view, ValueReader>, 19>& ValueOptions() {
+  static const std::array<std::pair<std::string_view, ValueReader>, 19>
       options =
           {
               {
@@ -201,6 +246,58 @@ const std::array<std::pair<std::string_view, ValueReader>, 10>& ValueOptions() {
                      o.request.outputPath = v;
                      return std::nullopt;
                    }},
+                  // Applied before all other options; here only checked.
+                  {"--preset",
+                   [](SheetsOptions&, const std::string& v) -> std::optional<std::string> {
+                     if (!FindRulePreset(v))
+                       return Invalid("--preset", "须是 " + PresetNames() + " 之一", v);
+                     return std::nullopt;
+                   }},
+                  {"--second-from",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     o.rules.secondFrom = v;
+                     return std::nullopt;
+                   }},
+                  {"--second-to",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     o.rules.secondTo = v;
+                     return std::nullopt;
+                   }},
+                  {"--result-from",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     return ReadResultBound("--result-from", v, o.rules.resultFrom);
+                   }},
+                  {"--result-to",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     return ReadResultBound("--result-to", v, o.rules.resultTo);
+                   }},
+                  {"--carry",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     return ReadShare("--carry", v, o.rules.carry);
+                   }},
+                  {"--borrow",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     return ReadShare("--borrow", v, o.rules.borrow);
+                   }},
+                  {"--remainder",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     return ReadShare("--remainder", v, o.rules.remainder);
+                   }},
+                  {"--blank",
+                   [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     constexpr std::pair<std::string_view, BlankPlace> kPlaces[] = {
+                         {"result", BlankPlace::Result},
+                         {"first", BlankPlace::First},
+                         {"second", BlankPlace::Second},
+                         {"any", BlankPlace::Any}};
+                     for (const auto& [word, place] : kPlaces) {
+                       if (v == word) {
+                         o.rules.blank = place;
+                         return std::nullopt;
+                       }
+                     }
+                     return Invalid("--blank", "须是 result、first、second 或 any", v);
+                   }},
               }};
   return options;
 }
@@ -216,12 +313,31 @@ ParsedCommandLine UsageError(std::string reason) {
   return {CommandLineAction::UsageError, {}, std::move(reason)};
 }
 
+// The preset named on the command line (the last one), applied before every other option.
+void ApplyPresetOption(const std::vector<std::string>& arguments, SheetsOptions& options) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::optional<std::string> name;
+    if (arguments[i].starts_with("--preset=")) {
+      name = arguments[i].substr(9);
+    } else if (arguments[i] == "--preset" && i + 1 < arguments.size()) {
+      name = arguments[++i];
+    } else if (FindValueOption(arguments[i].substr(0, arguments[i].find('=')))) {
+      if (arguments[i].find('=') == std::string::npos) ++i;  // skip the option's value
+      continue;
+    }
+    if (name) {
+      if (const RulePreset* preset = FindRulePreset(*name)) ApplyPreset(*preset, options);
+    }
+  }
+}
+
 }  // namespace
 
 ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& arguments,
                                          const LocalDateTime& now) {
   ParsedCommandLine parsed;
   parsed.options.request.date = now;
+  ApplyPresetOption(arguments, parsed.options);
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!argument.starts_with("--")) return UsageError("多余的参数：" + argument);
@@ -230,12 +346,18 @@ ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& argumen
     std::optional<std::string> value;
     if (equals != std::string::npos) value = argument.substr(equals + 1);
 
-    if (name == "--help" || name == "--version" || name == "--answers" || name == "--name-line") {
+    if (name == "--help" || name == "--version" || name == "--answers" ||
+        name == "--name-line" || name == "--list-presets" || name == "--distinct") {
       if (value) return UsageError("选项 " + name + " 不带值");
       if (name == "--help") return {CommandLineAction::Help, {}, {}};
       if (name == "--version") return {CommandLineAction::Version, {}, {}};
-      (name == "--answers" ? parsed.options.request.answers : parsed.options.request.nameLine) =
-          true;
+      if (name == "--list-presets") return {CommandLineAction::ListPresets, {}, {}};
+      if (name == "--distinct") {
+        parsed.options.rules.distinct = true;
+      } else {
+        (name == "--answers" ? parsed.options.request.answers : parsed.options.request.nameLine) =
+            true;
+      }
       continue;
     }
     const ValueReader* reader = FindValueOption(name);
@@ -252,6 +374,10 @@ ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& argumen
     return UsageError(*reason);
   }
   if (parsed.options.request.outputPath.empty()) return UsageError("缺少 --output 文件");
+  const SheetRules& rules = parsed.options.rules;
+  if (rules.secondFrom.has_value() != rules.secondTo.has_value()) {
+    return UsageError("--second-from 和 --second-to 要一起给");
+  }
   return parsed;
 }
 
@@ -263,6 +389,7 @@ SheetSettings SettingsOf(const SheetsOptions& options) {
   settings.to = options.to;
   settings.decimals = options.decimals.has_value();
   if (options.decimals) settings.places = *options.decimals;
+  settings.rules = options.rules;
   return settings;
 }
 
@@ -294,6 +421,28 @@ std::string SheetsHelp() {
          "                      （两个字母或数字算一个汉字）\n"
          "  --name-line         在标题行下面印“班级＿＿＿＿　姓名＿＿＿＿”\n"
          "  --output 文件       .docx 或 .pdf，都直接写出，不用办公软件；已有的文件被替换\n"
+         "\n"
+         "题目要求（都不给时，每份与以前同一卷号的题卡完全相同）：\n"
+         "  --preset 名称       常用练习：设好题型、两个范围、结果范围和要求，不加小数点；\n"
+         "                      同时给出的其他选项优先（名称见 --list-presets）\n"
+         "  --list-presets      列出常用练习\n"
+         "  --second-from 数，--second-to 数\n"
+         "                      第二个及以后的数的范围（第一个数仍用 --from/--to）；给了它，\n"
+         "                      减法和除法不再把大数换到前面，而是不出负的差和除数 0\n"
+         "  --result-from 数，--result-to 数\n"
+         "                      每个结果（连续运算的每一步）都在这个范围内，可只给一头；\n"
+         "                      除法的结果是商：有余数时是整数部分，有小数时是准确的商\n"
+         "  --carry 比例        any（默认）或 0 到 100：含加法的题中进位的占几成\n"
+         "                      （四舍五入到整道题；按小数点对齐、逐位判断）\n"
+         "  --borrow 比例       同上，含减法的题中退位的\n"
+         "  --remainder 比例    同上，除法题中有余数的；有小数时只能是 any 或 0，\n"
+         "                      0 表示商在小数位数内除尽\n"
+         "  --blank 位置        result（默认，填得数）、first、second 或 any（每题随机）；\n"
+         "                      空写成“（　　）”，只有一个数能填；分数只能是 result，\n"
+         "                      小数除法在数上填空要 --remainder 0\n"
+         "  --distinct          同一份里没有两道相同的题\n"
+         "设置无法满足时不写文件，说明冲突，退出码 2。\n"
+         "\n"
          "  --help，--version\n"
          "\n"
          "退出码：0 已写出；2 设置被拒绝或用法错误；3 无法写出文件；\n"

@@ -7,6 +7,7 @@
 #include "core/app/batch_command.hpp"
 #include "core/base/clock.hpp"
 #include "core/base/exercise_kind.hpp"
+#include "core/generate/sheet_rules.hpp"
 #include "core/generate/sheet_settings.hpp"
 
 namespace kalkora {
@@ -19,9 +20,10 @@ struct SheetsOptions {
   std::string to = "100";
   std::optional<std::string> decimals;  // the places text; none: decimals off
   BatchRequest request;                 // sheets, first code, answers, date, output
+  SheetRules rules;                     // the difficulty rules; none set: the classic sheets
 };
 
-enum class CommandLineAction { Run, Help, Version, UsageError };
+enum class CommandLineAction { Run, Help, Version, ListPresets, UsageError };
 
 struct ParsedCommandLine {
   CommandLineAction action = CommandLineAction::Run;
@@ -31,8 +33,10 @@ struct ParsedCommandLine {
 
 // Reads the arguments after the program name. Options are "--name value" or "--name=value";
 // the argument after an option that takes a value is always its value, even when it begins
-// with "-". The first usage error, --help or --version met ends the reading. Without --date
-// the date is `now`; with it, that day at midnight.
+// with "-". The first usage error, --help, --version or --list-presets met ends the reading.
+// Without --date the date is `now`; with it, that day at midnight. --preset fills the kind,
+// both ranges, the result range and the rules and turns decimals off, wherever it stands; the
+// other options given override it.
 ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& arguments,
                                          const LocalDateTime& now);
 

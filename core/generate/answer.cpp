@@ -81,7 +81,7 @@ std::string FractionText(const ExactDecimal& numerator, const ExactDecimal& deno
 
 }  // namespace
 
-std::string AnswerText(const Problem& problem) {
+std::string ResultText(const Problem& problem) {
   if (problem.operands.size() != problem.operators.size() + 1 || problem.operators.empty()) {
     return std::string(kNoAnswer);
   }
@@ -110,6 +110,13 @@ std::string AnswerText(const Problem& problem) {
       break;
   }
   return std::string(kNoAnswer);
+}
+
+std::string AnswerText(const Problem& problem) {
+  if (problem.blank < 1 || static_cast<std::size_t>(problem.blank) > problem.operands.size()) {
+    return ResultText(problem);
+  }
+  return problem.operands[static_cast<std::size_t>(problem.blank - 1)];
 }
 
 }  // namespace kalkora

@@ -6,7 +6,7 @@
 
 namespace kalkora {
 
-// The answer to one problem, worked out exactly in decimal from its operands and operators:
+// The result of one problem, worked out exactly in decimal from its operands and operators:
 // - sums, differences, chains and products: the exact value with trailing zeros after the
 //   point dropped, "-" in front of a negative value, "0" for zero ("7.31", "-23");
 // - ÷ of two integers: "q" when it divides, else "q……r" with q truncated toward zero and
@@ -22,6 +22,10 @@ namespace kalkora {
 // Any other problem also gives "—" rather than an error: × or ÷ mixed with other operators,
 // more than two operands of × ÷ or /, operators that do not match the operands, an operand
 // that is not "[-]digits[.digits]" of at most 40 digits, or a fraction with a decimal point.
+std::string ResultText(const Problem& problem);
+
+// What the key shows for a problem: the value that fills its blank, so its ResultText, or the
+// operand left blank.
 std::string AnswerText(const Problem& problem);
 
 }  // namespace kalkora

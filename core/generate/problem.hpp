@@ -12,6 +12,7 @@ enum class Operator { Plus, Minus, Times, Divide, FractionBar };
 struct Problem {
   std::vector<std::string> operands;
   std::vector<Operator> operators;  // one fewer than the operands
+  int blank = 0;                    // where the pupil writes: 0 the result, n the n-th operand
 
   friend bool operator==(const Problem&, const Problem&) = default;
 };
@@ -19,7 +20,11 @@ struct Problem {
 // The operator as written between two operands: " + ", " - ", " × ", " ÷ " or " / ".
 const char* OperatorText(Operator op);
 
-// The cell text: the operands joined by their operators, then " =" ("37.25 + 52.80 =").
+// An operand blank: full-width parentheses around two ideographic spaces.
+inline constexpr char kBlankText[] = "（　　）";
+
+// The cell text: the operands joined by their operators, then " =" ("37.25 + 52.80 ="). With an
+// operand blank, that operand is kBlankText and the result follows ("（　　） + 7 = 15").
 std::string ProblemText(const Problem& problem);
 
 }  // namespace kalkora

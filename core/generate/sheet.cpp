@@ -28,7 +28,8 @@ std::uint32_t SheetProblemSeed(int code, int p) {
   return Fmix32(1000u * static_cast<std::uint32_t>(code) + static_cast<std::uint32_t>(p));
 }
 
-Sheet MakeSheet(const SheetSettings& settings, int code, const LocalDateTime& date) {
+Sheet MakeSheet(const SheetSettings& settings, int code, const LocalDateTime& date,
+                const RuledDraw* draw) {
   const std::optional<ExerciseKind> kind = settings.kind;
   const int size = settings.size;
   if (!kind) throw std::invalid_argument("no exercise kind is chosen");
@@ -36,6 +37,18 @@ Sheet MakeSheet(const SheetSettings& settings, int code, const LocalDateTime& da
   if (!IsSheetCode(code)) throw std::invalid_argument("sheet code out of range");
 
   Sheet sheet{*kind, size, kSheetTitle, KindHeading(*kind), {}, DateText(date), code};
+  if (AnyRuleSet(settings.rules)) {
+    std::shared_ptr<const RuledDraw> prepared;
+    if (draw == nullptr) {
+      std::string refusal;
+      prepared = RuledDraw::Prepare(settings, refusal);
+      if (!prepared) throw std::invalid_argument(refusal);
+      draw = prepared.get();
+    }
+    sheet.problems = draw->Draw(code);
+    sheet.ruleWords = RuleWords(settings.rules);
+    return sheet;
+  }
   ProgramState state;
   GenerationContext context{settings, state};
   for (int p = 1; p <= size; ++p) {

@@ -6,6 +6,7 @@
 #include "core/base/clock.hpp"
 #include "core/base/exercise_kind.hpp"
 #include "core/generate/problem.hpp"
+#include "core/generate/rule_draw.hpp"
 #include "core/generate/sheet_settings.hpp"
 
 namespace kalkora {
@@ -22,6 +23,7 @@ struct Sheet {
   std::vector<Problem> problems;  // size problems in reading order
   std::string dateText;           // "2026年12月9日"
   int code = 0;                   // 100000-999999
+  std::string ruleWords = {};     // RuleWords of the rules it was made under; empty: none
 };
 
 inline constexpr int kFirstSheetCode = 100000;
@@ -43,6 +45,10 @@ std::uint32_t SheetProblemSeed(int code, int p);
 // own, so that the same code and settings give the same sheet and key again, anywhere. The
 // settings must have passed ValidateSettings; throws std::invalid_argument when no kind is
 // chosen, for a size other than 18, 24 or 30, or a code out of range.
-Sheet MakeSheet(const SheetSettings& settings, int code, const LocalDateTime& date);
+// With any rule set, the problems come from the rules' draw instead (`draw`, prepared once for
+// the whole set from these settings; prepared here when null, and std::invalid_argument with
+// its refusal when the rules cannot be met), and the sheet keeps the rules in words.
+Sheet MakeSheet(const SheetSettings& settings, int code, const LocalDateTime& date,
+                const RuledDraw* draw = nullptr);
 
 }  // namespace kalkora

@@ -5,6 +5,7 @@
 
 #include "core/base/controls.hpp"
 #include "core/base/exercise_kind.hpp"
+#include "core/generate/sheet_rules.hpp"
 
 namespace kalkora {
 
@@ -18,6 +19,7 @@ struct SheetSettings {
   std::string to = "100";    // 编辑框2
   bool decimals = false;     // 单选框5 selected
   std::string places = "2";  // 编辑框3
+  SheetRules rules = {};     // for class sets; none set: the classic draw
 
   friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
 };

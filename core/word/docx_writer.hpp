@@ -17,7 +17,8 @@ struct DocumentPage {
   std::string title = kSheetTitle;
   // On a key, each cell's answer, shown in the answer row under it; empty on a worksheet.
   std::vector<std::string> answers{};
-  // Lines between the heading and the table, such as the name line.
+  // Lines between the heading and the table: on a key made under rules the rules in words,
+  // then the name line where asked for.
   std::vector<std::string> underHeading{};
 };
 

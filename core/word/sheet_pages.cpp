@@ -2,6 +2,7 @@
 
 #include "core/generate/answer.hpp"
 #include "core/generate/kind_heading.hpp"
+#include "core/generate/sheet_rules.hpp"
 
 namespace kalkora {
 
@@ -28,6 +29,9 @@ DocumentPage WorksheetPage(const Sheet& sheet) { return PageOf(sheet, sheet.head
 DocumentPage AnswerKeyPage(const Sheet& sheet) {
   DocumentPage page = PageOf(sheet, AnswerKeyHeading(sheet.kind));
   for (const Problem& problem : sheet.problems) page.answers.push_back(AnswerText(problem));
+  if (!sheet.ruleWords.empty()) {
+    page.underHeading.push_back(FitToWidth(sheet.ruleWords, kRuleLineColumns));
+  }
   return page;
 }
 

@@ -16,7 +16,12 @@ std::string SheetDateLine(const Sheet& sheet);
 // The sheet as pupils get it: its heading, the problems, the date line.
 DocumentPage WorksheetPage(const Sheet& sheet);
 
-// The sheet's answer key, laid out like the sheet: the key heading, each problem alone in its
+// Columns (an ASCII character one, any other two) that the key's rule line may take: the
+// heading's width, which stands on one line on every size.
+inline constexpr int kRuleLineColumns = 76;
+
+// The sheet's answer key, laid out like the sheet: the key heading, the rules in words under
+// it (cut to kRuleLineColumns) when the sheet was made under rules, each problem alone in its
 // cell and its answer in the answer row under it.
 DocumentPage AnswerKeyPage(const Sheet& sheet);
 

@@ -116,6 +116,12 @@ TEST_F(KalkoraSheetsTest, UsageErrorsAndRefusalsExitWithTwoAndWriteNothing) {
       {{"--to", "100000000000", "--output", In("a.docx")},
        std::string("kalkora-sheets: --to 最大是 32768（--from 的值加 32767）：100000000000\n") +
            kUsage},
+      {{"--carry", "101", "--output", In("a.docx")},
+       std::string("kalkora-sheets: --carry 须是 any 或 0 到 100 之间的整数：101\n") + kUsage},
+      {{"--kind", "分数", "--carry", "50", "--output", In("a.docx")},
+       "分数题不能要求进位（--carry）\n"},
+      {{"--from", "0", "--to", "1", "--distinct", "--answers", "--output", In("a.docx")},
+       "这些设置只能出 4 道不同的加法题，少于每份的 18 道（不重复）\n"},
   };
   for (const auto& c : cases) {
     const Outcome run = Start(c.arguments);
@@ -271,6 +277,22 @@ TEST_F(KalkoraSheetsTest, ACancelledPdfLeavesNoFile) {
   }
   EXPECT_EQ(WEXITSTATUS(status), 130);
   EXPECT_EQ(FileCount(), 0u);
+}
+
+TEST_F(KalkoraSheetsTest, APresetListsAndMakesTheSameSetForTheSameCode) {
+  EXPECT_NE(Start({"--list-presets"}).out.find("20以内填空\t加减混合\t0-20\t0-20\t0-20"),
+            std::string::npos);
+  const std::vector<std::string> arguments{"--preset", "20以内退位减法", "--sheets",
+                                           "2",        "--answers",      "--code",
+                                           "271828",   "--date",         "2026-12-09"};
+  std::vector<std::string> first = arguments, second = arguments;
+  first.insert(first.end(), {"--output", In("a.docx")});
+  second.insert(second.end(), {"--output", In("b.docx")});
+  ASSERT_EQ(Start(first).exitCode, 0);
+  ASSERT_EQ(Start(second).exitCode, 0);
+  EXPECT_EQ(kalkora::testing::FileBytes(In("a.docx")), kalkora::testing::FileBytes(In("b.docx")));
+  EXPECT_EQ(kalkora::testing::FileBytes(In("a-答案.docx")),
+            kalkora::testing::FileBytes(In("b-答案.docx")));
 }
 
 TEST_F(KalkoraSheetsTest, HelpAndVersionGoToStandardOutput) {

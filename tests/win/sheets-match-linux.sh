@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # sheets-match-linux.sh LINUX_SHEETS WINE_RUN PREFIX WINDOWS_SHEETS: runs the Linux build's
 # kalkora-sheets and kalkora-sheets.exe under Wine with the same arguments, the command-line
-# test's class sets among them, and checks that they exit alike and write the same files,
+# test's class sets and sets made with rules among them (one refused), and checks that they exit alike and write the same files,
 # byte for byte (the date is given, so even the zip time stamps agree). Skipped when the Linux
 # build has not been made.
 set -euo pipefail
@@ -19,6 +19,11 @@ cases=(
   "--kind four-ops --problems 30 --from 5 --to 500 --sheets 5 --code 100000"
   "--kind 分数 --answers --code 654321"
   "--kind chain-add-sub --problems 24 --sheets 40 --answers --code 314159"
+  "--preset 20以内填空 --problems 30 --sheets 10 --answers --code 271828"
+  "--preset 有余数的除法 --sheets 5 --answers --code 100001 --distinct"
+  "--kind chain-add-sub --from 0 --to 50 --second-from 0 --second-to 30 --result-to 80 --carry 50 --borrow 30 --blank any --sheets 5 --answers --code 555555"
+  "--kind four-ops --decimals 1 --from 1 --to 99 --result-from 1 --remainder 0 --blank second --sheets 3 --answers --code 424242"
+  "--kind 加法 --from 0 --to 4 --carry 100 --code 123456"
 )
 failed=0
 for i in "${!cases[@]}"; do

@@ -9,6 +9,7 @@
 #include "core/app/batch_messages.hpp"
 #include "core/app/pending_file.hpp"
 #include "core/base/form_names.hpp"
+#include "core/generate/rule_presets.hpp"
 #include "core/generate/sheet.hpp"
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
@@ -124,6 +125,16 @@ TEST(ClassSetFlow, EachOutcomeAsksShowsAndOpensTheSameOnEveryWindow) {
        {},
        {"三班.docx", "三班-答案.docx"},
        true},
+      {"rules that cannot be met are refused naming the conflict, and nothing is written",
+       [](auto& form, auto& window, auto&) {
+         form.WriteText(form::编辑框1, "0");
+         form.WriteText(form::编辑框2, "4");
+         window.choice->rules.carry = 100;
+       },
+       {},
+       {{"这些设置出不了进位的加法题", "提示："}},
+       {},
+       false},
       {"a set that cannot be written says why",
        [](auto&, auto& window, auto& at) { window.choice->path = In(at / "无此文件夹", "a.docx"); },
        {},
@@ -153,6 +164,29 @@ TEST(ClassSetFlow, EachOutcomeAsksShowsAndOpensTheSameOnEveryWindow) {
     EXPECT_EQ(form.Panel(1), c.panelWritten ? "已生成 3 份题卡" : panel);
   }
   fs::remove_all(folder);
+}
+
+TEST(ClassSetFlow, APresetChosenInTheDialogSetsTheKindAndRangesAndConflictsAreNamed) {
+  const SheetSettings form{ExerciseKind::Multiplication, 24, "5", "50", true, "2"};
+  const SheetSettings preset = WithRules(form, PresetRules(*FindRulePreset("有余数的除法")));
+  EXPECT_EQ(preset.kind, ExerciseKind::Division);
+  EXPECT_EQ(preset.size, 24);
+  EXPECT_EQ(preset.from, "10");
+  EXPECT_EQ(preset.to, "89");
+  EXPECT_FALSE(preset.decimals);
+  EXPECT_EQ(preset.rules.remainder, 100);
+  EXPECT_EQ(RulesConflict(preset), std::nullopt);
+
+  SheetRules carry;
+  carry.carry = 100;
+  const SheetSettings plain = WithRules(form, carry);
+  EXPECT_EQ(plain.kind, ExerciseKind::Multiplication) << "no preset: the form's kind";
+  EXPECT_EQ(RulesConflict(plain), std::nullopt) << "no addition to carry";
+  SheetSettings small{ExerciseKind::Addition, 18, "0", "4", false, "2"};
+  small.rules = carry;
+  ASSERT_TRUE(RulesConflict(small));
+  EXPECT_EQ(RulesConflict(small)->text, "这些设置出不了进位的加法题（进位 100%）");
+  EXPECT_EQ(RulesConflict(SheetSettings{}), std::nullopt) << "no rules, nothing to check";
 }
 
 TEST(ClassSetFlow, TheSummaryNamesTheKindSizeRangeAndPlaces) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <stdexcept>
 
 #include "core/word/wordml_text.hpp"
@@ -148,6 +150,16 @@ TEST(WriteDocx, TextsComeInPageOrderWithProblemsAtTheirSizesPoints) {
   EXPECT_EQ(Count(xml, "<w:r><w:rPr><w:sz w:val=\"20\"/><w:szCs w:val=\"20\"/></w:rPr><w:t "), 30u);
   EXPECT_EQ(Count(xml, "<w:pStyle w:val=\"Title\"/>"), 2u);
   EXPECT_EQ(Count(xml, "<w:ind w:right=\"420\"/>"), 4u) << "empty line and heading";
+}
+
+TEST(WriteDocx, ARuleLineIsAParagraphOfItsOwnUnderTheHeading) {
+  DocumentPage ruled = Page(24, "r");
+  ruled.underHeading = {"表内除法：第二个数 1～9，结果 1～9，余数 0%"};
+  const std::vector<std::string> texts = RunTexts(DocumentXml({Page(18, "a"), ruled}));
+  const auto heading = std::find(texts.begin(), texts.end(), ruled.heading);
+  ASSERT_NE(heading, texts.end());
+  EXPECT_EQ(*(heading + 1), ruled.underHeading.front());
+  EXPECT_EQ(*(heading + 2), ruled.cells.front());
 }
 
 TEST(WriteDocx, AKeyHasEachAnswerAloneAtTheTopOfTheAnswerRowUnderItsProblem) {

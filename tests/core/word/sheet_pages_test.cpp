@@ -35,5 +35,15 @@ TEST(SheetPages, TheKeyHasItsOwnHeadingAndEachProblemAloneWithItsAnswerApart) {
   EXPECT_EQ(AnswerKeyPage(TwoProblemSheet(ExerciseKind::Addition)).heading, "  加法运算题答案");
 }
 
+TEST(SheetPages, TheKeyOfASheetMadeUnderRulesSaysTheRulesOnOneLine) {
+  Sheet sheet = TwoProblemSheet(ExerciseKind::Division);
+  EXPECT_EQ(AnswerKeyPage(sheet).ruleLine, "") << "no rules, no line";
+  sheet.ruleWords = "表内除法：第二个数 1～9，结果 1～9，余数 0%";
+  EXPECT_EQ(AnswerKeyPage(sheet).ruleLine, sheet.ruleWords);
+  EXPECT_EQ(WorksheetPage(sheet).ruleLine, "") << "the pupils' page keeps its look";
+  sheet.ruleWords = std::string(100, 'x');
+  EXPECT_EQ(AnswerKeyPage(sheet).ruleLine, std::string(kRuleLineColumns - 2, 'x') + "…");
+}
+
 }  // namespace
 }  // namespace kalkora

@@ -37,12 +37,14 @@ TEST(SheetPages, TheKeyHasItsOwnHeadingAndEachProblemAloneWithItsAnswerApart) {
 
 TEST(SheetPages, TheKeyOfASheetMadeUnderRulesSaysTheRulesOnOneLine) {
   Sheet sheet = TwoProblemSheet(ExerciseKind::Division);
-  EXPECT_EQ(AnswerKeyPage(sheet).ruleLine, "") << "no rules, no line";
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(AnswerKeyPage(sheet).underHeading, Lines{}) << "no rules, no line";
   sheet.ruleWords = "表内除法：第二个数 1～9，结果 1～9，余数 0%";
-  EXPECT_EQ(AnswerKeyPage(sheet).ruleLine, sheet.ruleWords);
-  EXPECT_EQ(WorksheetPage(sheet).ruleLine, "") << "the pupils' page keeps its look";
+  EXPECT_EQ(AnswerKeyPage(sheet).underHeading, Lines{sheet.ruleWords});
+  EXPECT_EQ(WorksheetPage(sheet).underHeading, Lines{}) << "the pupils' page keeps its look";
   sheet.ruleWords = std::string(100, 'x');
-  EXPECT_EQ(AnswerKeyPage(sheet).ruleLine, std::string(kRuleLineColumns - 2, 'x') + "…");
+  EXPECT_EQ(AnswerKeyPage(sheet).underHeading,
+            Lines{std::string(kRuleLineColumns - 2, 'x') + "…"});
 }
 
 }  // namespace

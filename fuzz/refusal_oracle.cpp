@@ -15,7 +15,16 @@ struct Check {
   bool (*fails)(const FormState& form, double places);
 };
 
-// The seven checks in the order they run. The first three captions end in a space.
+// The kind the sheet is made of: the first ticked box in the fixed order, or -1 for none.
+int FirstKind(const FormState& form) {
+  for (int i = 0; i < 10; ++i) {
+    if (form.kinds[static_cast<std::size_t>(i)]) return i;
+  }
+  return -1;
+}
+
+// The seven checks in the order they run. The first three captions end in a space. The kind
+// checks look at the kind the sheet is made of.
 constexpr Check kChecks[] = {
     {"没有选择要生成的加、减、乘、除、分数、连续加减法题库！", "提示： ",
      [](const FormState& form, double) { return form.kinds.none(); }},
@@ -26,11 +35,11 @@ constexpr Check kChecks[] = {
     {"30题的作业，小数点如果大于3位，将无法显示出来！", "提示：",
      [](const FormState& form, double x) { return form.thirtyProblems && x - 3 > kTolerance; }},
     {"连续加减法题型不支持小数点生成！", "提示：",
-     [](const FormState& form, double) { return form.kinds[7] && form.decimalsOn; }},
+     [](const FormState& form, double) { return FirstKind(form) == 7 && form.decimalsOn; }},
     {"连续加减法题型不支持小数点生成！", "提示：",
-     [](const FormState& form, double) { return form.kinds[8] && form.decimalsOn; }},
+     [](const FormState& form, double) { return FirstKind(form) == 8 && form.decimalsOn; }},
     {"分数题型不支持小数点生成！", "提示：",
-     [](const FormState& form, double) { return form.kinds[9] && form.decimalsOn; }},
+     [](const FormState& form, double) { return FirstKind(form) == 9 && form.decimalsOn; }},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/base/form_names.hpp"
+#include "core/generate/sheet_settings.hpp"
 #include "core/generate/validate_settings.hpp"
 #include "failure.hpp"
 #include "fakes/memory_controls.hpp"
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   form.decimalsOn = (radios & 8) != 0;
   controls.WriteText(form::编辑框3, form.places);
 
-  const std::optional<UserMessage> refusal = ValidateSettings(controls);
+  const std::optional<UserMessage> refusal = ValidateSettings(ReadSheetSettings(controls));
   const fuzzing::ExpectedRefusal expected = fuzzing::RefusalFor(form);
   if (refusal != expected.message) {
     fuzzing::Fail("kinds " + form.kinds.to_string() + ", radios " + std::to_string(radios) +

@@ -104,14 +104,26 @@ BatchResult WriteDocuments(const std::vector<Document>& documents, DocumentForma
   return {BatchOutcome::Written, {}, written};
 }
 
-// A page of the set as the request wants it: its title and the name line.
-DocumentPage Requested(DocumentPage page, const BatchRequest& request) {
+}  // namespace
+
+DocumentPage AsRequested(DocumentPage page, const BatchRequest& request) {
   if (!request.title.empty()) page.title = request.title;
   if (request.nameLine) page.underHeading.push_back(kNameLine);
   return page;
 }
 
-}  // namespace
+std::optional<UserMessage> SettingsRefusal(const SheetSettings& settings,
+                                           std::shared_ptr<const RuledDraw>& draw) {
+  draw.reset();
+  if (std::optional<UserMessage> refusal = ValidateSettings(settings)) return refusal;
+  if (settings.size == 0) return NoSheetSizeMessage();
+  if (!AnyRuleSet(settings.rules)) return std::nullopt;
+  // Rules that cannot be met are refused before anything is drawn.
+  std::string refusal;
+  draw = RuledDraw::Prepare(settings, refusal);
+  if (!draw) return UserMessage{refusal, "提示："};
+  return std::nullopt;
+}
 
 std::optional<DocumentFormat> FormatOfPath(const std::string& outputPath) {
   std::string extension = Utf8FromPath(PathFromUtf8(outputPath).extension());
@@ -157,12 +169,9 @@ BatchResult RunBatch(const SheetSettings& settings, const BatchRequest& request,
     return Failure(BatchOutcome::UsageError, *problem);
   }
   if (settings.size == 0) return Failure(BatchOutcome::UsageError, NoSheetSizeMessage());
-  // Rules that cannot be met are refused before anything is written.
   std::shared_ptr<const RuledDraw> draw;
-  if (AnyRuleSet(settings.rules)) {
-    std::string refusal;
-    draw = RuledDraw::Prepare(settings, refusal);
-    if (!draw) return Failure(BatchOutcome::Refused, {refusal, "提示："});
+  if (const std::optional<UserMessage> refusal = SettingsRefusal(settings, draw)) {
+    return Failure(BatchOutcome::Refused, *refusal);
   }
   const DocumentFormat format = *FormatOfPath(request.outputPath);
   if (format == DocumentFormat::Pdf && pdf == nullptr) {
@@ -180,8 +189,8 @@ BatchResult RunBatch(const SheetSettings& settings, const BatchRequest& request,
     const bool countMade = format == DocumentFormat::Docx;
     for (int i = 0; i < request.sheets; ++i) {
       const Sheet sheet = MakeSheet(settings, SheetCode(firstCode, i), request.date, draw.get());
-      sheets.pages.push_back(Requested(WorksheetPage(sheet), request));
-      if (request.answers) key.pages.push_back(Requested(AnswerKeyPage(sheet), request));
+      sheets.pages.push_back(AsRequested(WorksheetPage(sheet), request));
+      if (request.answers) key.pages.push_back(AsRequested(AnswerKeyPage(sheet), request));
       const bool goOn = countMade ? pageDone() && (!request.answers || pageDone())
                                   : !progress || progress(0, total);
       if (!goOn) return Failure(BatchOutcome::Cancelled, CancelledMessage());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "core/base/clock.hpp"
 #include "core/base/controls.hpp"
 #include "core/base/message_box.hpp"
+#include "core/generate/rule_draw.hpp"
 #include "core/generate/sheet_settings.hpp"
 #include "core/word/pdf_writer.hpp"
 
@@ -50,6 +52,14 @@ std::optional<DocumentFormat> FormatOfPath(const std::string& outputPath);
 BatchResult RunBatch(const SheetSettings& settings, const BatchRequest& request, PdfWriter* pdf,
                      const std::function<bool(int done, int total)>& progress,
                      const std::function<int()>& randomCode);
+
+// Whether a set can be made from the settings: none, with `draw` set to the prepared rules
+// (null for the classic sheets); or the refusal of the settings or of their rules.
+std::optional<UserMessage> SettingsRefusal(const SheetSettings& settings,
+                                           std::shared_ptr<const RuledDraw>& draw);
+
+// A page of the set as the request wants it: its title, and the name line under the heading.
+DocumentPage AsRequested(DocumentPage page, const BatchRequest& request);
 
 // The key's file beside the output: its stem + "-答案" + its extension.
 std::string AnswerKeyPath(const std::string& outputPath);

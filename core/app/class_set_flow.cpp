@@ -13,12 +13,14 @@
 namespace kalkora {
 namespace {
 
-BatchResult Write(ClassSetParts& parts, const SheetSettings& settings, const BatchChoice& choice,
-                  const LocalDateTime& date) {
-  const BatchRequest request{choice.sheets, choice.firstCode, choice.answers, date, choice.path};
+BatchResult Write(ClassSetParts& parts, const BatchDialogInput& input, const BatchChoice& choice) {
+  const SheetSettings settings = WithRules(input.form, choice.rules);
+  const BatchRequest request{choice.sheets, choice.firstCode, choice.answers, input.today,
+                             choice.path,   choice.title,     choice.nameLine};
   const bool toPdf = FormatOfPath(request.outputPath) == DocumentFormat::Pdf;
   return parts.window.WriteWithProgress(choice.sheets, toPdf, [&](const BatchProgress& progress) {
-    return RunBatch(settings, request, parts.converter, progress, RandomSheetCode);
+    return RunBatch(settings, request, parts.converter, progress,
+                    [&input] { return input.randomCode; });
   });
 }
 
@@ -36,6 +38,28 @@ void OpenWrittenFiles(ClassSetWindow& window, const BatchResult& result) {
   if (!unopened.empty()) window.ShowMessage(UnopenedFilesMessage(unopened));
 }
 
+// One 生成 of the dialog: the set written, or the .docx instead where PDF cannot be made.
+BatchSubmission Submit(ClassSetParts& parts, const BatchDialogInput& input, BatchChoice choice,
+                       BatchResult& result) {
+  result = Write(parts, input, choice);
+  if (result.outcome == BatchOutcome::NoConverter) {
+    if (!parts.window.Ask(DocxInstead(result.message))) return {false, std::nullopt};
+    choice.path = WithFormatExtension(choice.path, DocumentFormat::Docx);
+    if (!MayReplace(parts.window, BatchFiles(choice.path, choice.answers))) {
+      return {false, std::nullopt};
+    }
+    result = Write(parts, input, choice);
+  }
+  std::optional<UserMessage> failure = ReportBatchResult(result, choice.sheets, parts.controls);
+  if (!failure) return {};
+  // The user stopped the run: the dialog goes with it.
+  if (result.outcome == BatchOutcome::Cancelled) {
+    parts.window.ShowMessage(*failure);
+    return {};
+  }
+  return {false, std::move(failure)};
+}
+
 }  // namespace
 
 void RunClassSet(ClassSetParts parts) {
@@ -46,22 +70,11 @@ void RunClassSet(ClassSetParts parts) {
     parts.window.ShowMessage(*refusal);
     return;
   }
-  const LocalDateTime today = parts.clock.Now();
-  std::optional<BatchChoice> choice =
-      parts.window.AskForBatch(SettingsSummary(form), today, parts.converter != nullptr);
-  if (!choice) return;
-  const SheetSettings settings = WithRules(form, choice->rules);
-
-  BatchResult result = Write(parts, settings, *choice, today);
-  if (result.outcome == BatchOutcome::NoConverter &&
-      parts.window.Ask(DocxInstead(result.message))) {
-    choice->path = WithFormatExtension(choice->path, DocumentFormat::Docx);
-    if (!MayReplace(parts.window, BatchFiles(choice->path, choice->answers))) return;
-    result = Write(parts, settings, *choice, today);
-  }
-  if (const auto failure = ReportBatchResult(result, choice->sheets, parts.controls)) {
-    parts.window.ShowMessage(*failure);
-  }
+  const BatchDialogInput input{form, parts.clock.Now(), parts.converter != nullptr,
+                               RandomSheetCode()};
+  BatchResult result;
+  parts.window.AskForBatch(
+      input, [&](const BatchChoice& choice) { return Submit(parts, input, choice, result); });
   if (result.outcome == BatchOutcome::Written) OpenWrittenFiles(parts.window, result);
 }
 
@@ -79,10 +92,8 @@ SheetSettings WithRules(const SheetSettings& form, const SheetRules& rules) {
 
 std::optional<UserMessage> RulesConflict(const SheetSettings& settings) {
   if (!AnyRuleSet(settings.rules)) return std::nullopt;
-  if (const std::optional<UserMessage> refusal = ValidateSettings(settings)) return refusal;
-  std::string refusal;
-  if (RuledDraw::Prepare(settings, refusal)) return std::nullopt;
-  return UserMessage{refusal, "提示："};
+  std::shared_ptr<const RuledDraw> draw;
+  return SettingsRefusal(settings, draw);
 }
 
 std::string SettingsSummary(const SheetSettings& settings) {

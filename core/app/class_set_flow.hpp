@@ -10,6 +10,7 @@
 #include "core/base/clock.hpp"
 #include "core/base/controls.hpp"
 #include "core/base/message_box.hpp"
+#include "core/generate/sheet.hpp"
 #include "core/generate/sheet_settings.hpp"
 #include "core/word/pdf_writer.hpp"
 
@@ -22,7 +23,26 @@ struct BatchChoice {
   std::string path;  // absolute, UTF-8, with the format's extension
   std::optional<int> firstCode;
   SheetRules rules = {};  // the 题目要求 group; none set: the classic sheets
+  std::string title{};    // replaces 数学作业练习 on the sheets and keys; empty: kept
+  bool nameLine = false;  // 班级＿＿＿＿　姓名＿＿＿＿ under the heading
 };
+
+// What the 批量生成 dialog is opened with.
+struct BatchDialogInput {
+  SheetSettings form;  // the form's settings, which the dialog's rules may change
+  LocalDateTime today;
+  bool pdfAvailable = true;          // false: the dialog shows PDF as unavailable
+  int randomCode = kFirstSheetCode;  // the first code when the user gives none, also previewed
+};
+
+// What became of a 生成: the dialog closes, or it stays open with what the user chose, showing
+// `error` over itself when there is one.
+struct BatchSubmission {
+  bool close = true;
+  std::optional<UserMessage> error;
+  friend bool operator==(const BatchSubmission&, const BatchSubmission&) = default;
+};
+using BatchSubmit = std::function<BatchSubmission(const BatchChoice&)>;
 
 // A question with two answers, the first of them "yes".
 struct Question {
@@ -42,10 +62,9 @@ inline constexpr std::chrono::milliseconds kProgressDelay{1000};
 class ClassSetWindow {
  public:
   virtual ~ClassSetWindow() = default;
-  // The 批量生成 dialog over the window: the choice, or nothing when the user cancels. Without
-  // a PDF route the dialog shows PDF as unavailable.
-  virtual std::optional<BatchChoice> AskForBatch(const std::string& settingsSummary,
-                                                 const LocalDateTime& today, bool pdfAvailable) = 0;
+  // The 批量生成 dialog over the window, modal, until the user cancels it or a 生成 closes it.
+  // Each 生成 whose fields pass the dialog's own checks is handed to `submit`.
+  virtual void AskForBatch(const BatchDialogInput& input, const BatchSubmit& submit) = 0;
   // Runs `write` of `sheets` sheets on a thread of its own while the window waits, showing a
   // progress window with 取消 once kProgressDelay has passed. Returns what `write` returned.
   virtual BatchResult WriteWithProgress(
@@ -66,8 +85,9 @@ struct ClassSetParts {
 
 // 批量生成…: refuses the form's settings as the generate button does, before the dialog opens;
 // asks for the set, writes it with progress, offers a .docx when nothing can make the PDF,
-// reports the end (panel 1 "已生成 N 份题卡", or the failure's message) and opens what was
-// written, saying in one message which files nothing could open.
+// reports the end (panel 1 "已生成 N 份题卡") and opens what was written, saying in one message
+// which files nothing could open. A set that is refused or cannot be written keeps the dialog
+// open with the failure shown over it; a declined .docx keeps it open too.
 void RunClassSet(ClassSetParts parts);
 
 // The settings a class set is made from: the form's, with the dialog's rules. A preset among

@@ -38,21 +38,24 @@ QString FolderToUse(const BatchMemory& memory, const QString& folder) {
 
 }  // namespace
 
-BatchDialog::BatchDialog(const QString& settings, const QString& folder, const LocalDateTime& date,
-                         MessageBox& messages, QWidget* parent)
-    : BatchDialog(settings, LoadBatchMemory(), folder, date, messages, parent) {}
+BatchDialog::BatchDialog(const BatchDialogInput& input, const QString& folder, MessageBox& messages,
+                         BatchSubmit submit, QWidget* parent)
+    : BatchDialog(input, LoadBatchMemory(), folder, messages, std::move(submit), parent) {}
 
-BatchDialog::BatchDialog(const QString& settings, const BatchMemory& memory, const QString& folder,
-                         const LocalDateTime& date, MessageBox& messages, QWidget* parent)
+BatchDialog::BatchDialog(const BatchDialogInput& input, const BatchMemory& memory,
+                         const QString& folder, MessageBox& messages, BatchSubmit submit,
+                         QWidget* parent)
     : QDialog(parent),
       folder_(FolderToUse(memory, folder)),
-      defaultName_(QFileInfo(DefaultBatchPath(folder_, date)).fileName()),
+      defaultName_(QFileInfo(DefaultBatchPath(folder_, input.today)).fileName()),
       messages_(messages),
+      submit_(std::move(submit)),
       sheets_(Named(new SheetCountBox(kMostSheets, this), batch_field::kSheets)),
       answers_(Named(new QCheckBox(QStringLiteral("同时生成答案"), this), batch_field::kAnswers)),
       format_(Named(new QComboBox(this), batch_field::kFormat)),
       file_(Named(
-          new QLineEdit(WithFormatExtension(DefaultBatchPath(folder_, date), memory.format), this),
+          new QLineEdit(WithFormatExtension(DefaultBatchPath(folder_, input.today), memory.format),
+                        this),
           batch_field::kFile)),
       firstCode_(Named(new QLineEdit(this), batch_field::kFirstCode)) {
   setWindowTitle(QString::fromUtf8(kBatchCaption));
@@ -74,7 +77,8 @@ BatchDialog::BatchDialog(const QString& settings, const BatchMemory& memory, con
   fileRow->addWidget(browse);
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("题型设置："), new QLabel(settings, this));
+  fields->addRow(QStringLiteral("题型设置："),
+                 new QLabel(ToQString(SettingsSummary(input.form)), this));
   auto* sheetsRow = new QHBoxLayout;
   sheetsRow->addWidget(sheets_);
   sheetsRow->addWidget(Named(new QLabel(QStringLiteral("最多 %1 份").arg(kMostSheets), this),
@@ -156,7 +160,9 @@ void BatchDialog::accept() {
   file_->setText(ToQString(chosen.path));
   SaveBatchMemory({chosen.sheets, chosen.answers, Format(),
                    ToUtf8(QFileInfo(ToQString(chosen.path)).absolutePath()), chosen.firstCode});
-  QDialog::accept();
+  const BatchSubmission submitted = submit_(chosen);
+  if (submitted.error) messages_.Show(*submitted.error);
+  if (submitted.close) QDialog::accept();
 }
 
 }  // namespace kalkora::qt

@@ -32,23 +32,25 @@ inline const UserMessage kNoBatchFile{"请选择要保存的文件。", kBatchCa
 // 批量生成: how many sheets (at most 500, said beside the box), with or without their key, which
 // format and file, and an optional first code. OK checks the count, the code and the file and
 // asks before an existing file is replaced; a refusal keeps the dialog open with what the user
-// typed. It opens with the choices of its last OK: count, key, format, code, and the folder
-// while it still exists (the file there gets the day's default name).
+// typed. Then `submit` makes the set; the dialog closes or, when it is told to, stays open
+// with the failure shown over it. It opens with the choices of its last OK: count, key,
+// format, code, and the folder while it still exists (the file there gets the day's default
+// name).
 class BatchDialog : public QDialog {
  public:
-  // `settings` describes the form's settings the set is made from; a relative file name is
+  // `input.form` is described as the settings the set is made from; a relative file name is
   // taken inside `folder` (the remembered one when it is there), where the default file lies,
   // and a folder gets the default name. OK stores the choices in the user's settings.
-  BatchDialog(const QString& settings, const QString& folder, const LocalDateTime& date,
-              MessageBox& messages, QWidget* parent);
+  BatchDialog(const BatchDialogInput& input, const QString& folder, MessageBox& messages,
+              BatchSubmit submit, QWidget* parent);
 
   BatchChoice choice() const;
   void accept() override;
 
  private:
   DocumentFormat Format() const;
-  BatchDialog(const QString& settings, const BatchMemory& memory, const QString& folder,
-              const LocalDateTime& date, MessageBox& messages, QWidget* parent);
+  BatchDialog(const BatchDialogInput& input, const BatchMemory& memory, const QString& folder,
+              MessageBox& messages, BatchSubmit submit, QWidget* parent);
   QString AbsolutePath() const;
   void FollowFormat();
   void Browse();
@@ -56,6 +58,7 @@ class BatchDialog : public QDialog {
   QString folder_;
   QString defaultName_;
   MessageBox& messages_;
+  BatchSubmit submit_;
   QSpinBox* sheets_;
   QCheckBox* answers_;
   QComboBox* format_;

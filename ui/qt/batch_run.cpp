@@ -13,11 +13,9 @@
 
 namespace kalkora::qt {
 
-std::optional<BatchChoice> QtClassSetWindow::AskForBatch(const std::string& settingsSummary,
-                                                         const LocalDateTime& today, bool) {
-  BatchDialog dialog(ToQString(settingsSummary), DocumentsFolder(), today, messages_, &window_);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.choice();
+void QtClassSetWindow::AskForBatch(const BatchDialogInput& input, const BatchSubmit& submit) {
+  BatchDialog dialog(input, DocumentsFolder(), messages_, submit, &window_);
+  dialog.exec();
 }
 
 BatchResult QtClassSetWindow::WriteWithProgress(

@@ -12,8 +12,7 @@ class QtClassSetWindow : public ClassSetWindow {
  public:
   QtClassSetWindow(QWidget& window, MessageBox& messages) : window_(window), messages_(messages) {}
 
-  std::optional<BatchChoice> AskForBatch(const std::string& settingsSummary,
-                                         const LocalDateTime& today, bool pdfAvailable) override;
+  void AskForBatch(const BatchDialogInput& input, const BatchSubmit& submit) override;
   BatchResult WriteWithProgress(
       int sheets, bool toPdf,
       const std::function<BatchResult(const BatchProgress&)>& write) override;

@@ -51,28 +51,27 @@ std::string FolderOf(const std::string& path) {
 
 class BatchDialog {
  public:
-  BatchDialog(HINSTANCE instance, std::string folder, const LocalDateTime& today,
-              BatchMemory memory, bool pdfAvailable)
+  BatchDialog(HINSTANCE instance, std::string folder, const BatchDialogInput& input,
+              BatchMemory memory, BatchSubmit submit)
       : instance_(instance),
         folder_(std::move(folder)),
-        today_(today),
+        today_(input.today),
         memory_(std::move(memory)),
-        pdfAvailable_(pdfAvailable) {
+        pdfAvailable_(input.pdfAvailable),
+        submit_(std::move(submit)) {
     if (!memory_.folder.empty() && IsFolder(memory_.folder)) folder_ = memory_.folder;
     if (!pdfAvailable_) memory_.format = DocumentFormat::Docx;
   }
 
-  std::optional<BatchChoice> Ask(HWND owner, const std::string& settingsSummary) {
-    if (!RegisterDialogClass(instance_, kBatchDialogClass, WindowProc, IDC_ARROW))
-      return std::nullopt;
+  void Ask(HWND owner, const std::string& settingsSummary) {
+    if (!RegisterDialogClass(instance_, kBatchDialogClass, WindowProc, IDC_ARROW)) return;
     dialog_ = CreateDialogFrame(owner, instance_, kBatchDialogClass, BatchDialogLayout(), this);
-    if (!dialog_) return std::nullopt;
+    if (!dialog_) return;
     if (CreateDialogControls(dialog_, instance_, BatchDialogLayout(), font_.get())) {
       Fill(settingsSummary);
       RunModal(dialog_, owner, done_);
     }
     DestroyWindow(dialog_);
-    return choice_;
   }
 
  private:
@@ -162,8 +161,14 @@ class BatchDialog {
     SetControlText(dialog_, kBatchFile, chosen.path);
     SaveBatchMemory(
         {chosen.sheets, chosen.answers, Format(), FolderOf(chosen.path), chosen.firstCode});
-    choice_ = std::move(chosen);
-    done_ = true;
+    // The set is made while the dialog is up (its progress and questions stand over it), so
+    // that a failure leaves it open with what the user chose.
+    const BatchSubmission submitted = submit_(chosen);
+    if (submitted.error) {
+      ::MessageBoxW(dialog_, ToUtf16(submitted.error->text).c_str(),
+                    ToUtf16(submitted.error->caption).c_str(), MB_OK | MB_ICONWARNING);
+    }
+    done_ = submitted.close;
   }
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -199,16 +204,15 @@ class BatchDialog {
   DialogFont font_;
   HWND dialog_ = nullptr;
   bool done_ = false;
-  std::optional<BatchChoice> choice_;
+  BatchSubmit submit_;
 };
 
 }  // namespace
 
-std::optional<BatchChoice> AskForBatch(HWND owner, HINSTANCE instance,
-                                       const std::string& settingsSummary,
-                                       const LocalDateTime& today, bool pdfAvailable) {
-  BatchDialog dialog(instance, DocumentsFolder(), today, LoadBatchMemory(), pdfAvailable);
-  return dialog.Ask(owner, settingsSummary);
+void AskForBatch(HWND owner, HINSTANCE instance, const BatchDialogInput& input,
+                 const BatchSubmit& submit) {
+  BatchDialog dialog(instance, DocumentsFolder(), input, LoadBatchMemory(), submit);
+  dialog.Ask(owner, SettingsSummary(input.form));
 }
 
 }  // namespace kalkora::win32

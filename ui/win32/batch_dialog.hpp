@@ -17,10 +17,10 @@ namespace kalkora::win32 {
 // documents folder, with 浏览…) and 起始卷号 (empty: random). It opens with the choices of its
 // last 生成 instead of those defaults: count, key, format, code, and the folder while it
 // exists. 生成 checks the fields with the command line's messages and asks before an existing
-// file is replaced. The choice, or nothing when the user cancels.
-std::optional<BatchChoice> AskForBatch(HWND owner, HINSTANCE instance,
-                                       const std::string& settingsSummary,
-                                       const LocalDateTime& today, bool pdfAvailable);
+// file is replaced, then hands the choice to `submit`, which makes the set while the dialog
+// waits disabled; the dialog closes or stays open with the failure shown over it.
+void AskForBatch(HWND owner, HINSTANCE instance, const BatchDialogInput& input,
+                 const BatchSubmit& submit);
 
 // The window class of the dialog, for a test driver.
 inline constexpr wchar_t kBatchDialogClass[] = L"KalkoraBatchDialog";

@@ -7,22 +7,30 @@
 #include "ui/win32/batch_progress.hpp"
 
 namespace kalkora::win32 {
+namespace {
 
-std::optional<BatchChoice> Win32ClassSetWindow::AskForBatch(const std::string& settingsSummary,
-                                                            const LocalDateTime& today,
-                                                            bool pdfAvailable) {
-  return win32::AskForBatch(window_, instance_, settingsSummary, today, pdfAvailable);
+// What a question or the progress window stands over: the batch dialog while it is up (the
+// set is made from within it), else the window.
+HWND OwnerOf(HWND window) {
+  const HWND popup = GetLastActivePopup(window);
+  return popup && IsWindowVisible(popup) ? popup : window;
+}
+
+}  // namespace
+
+void Win32ClassSetWindow::AskForBatch(const BatchDialogInput& input, const BatchSubmit& submit) {
+  win32::AskForBatch(window_, instance_, input, submit);
 }
 
 BatchResult Win32ClassSetWindow::WriteWithProgress(
     int, bool toPdf, const std::function<BatchResult(const BatchProgress&)>& write) {
-  return win32::WriteWithProgress(window_, instance_, toPdf, write);
+  return win32::WriteWithProgress(OwnerOf(window_), instance_, toPdf, write);
 }
 
 // The system's own buttons (是/否) stand for the question's two answers.
 bool Win32ClassSetWindow::Ask(const Question& question) {
   const UINT style = MB_YESNO | MB_ICONQUESTION | (question.defaultNo ? MB_DEFBUTTON2 : 0);
-  return ::MessageBoxW(window_, ToUtf16(question.message.text).c_str(),
+  return ::MessageBoxW(OwnerOf(window_), ToUtf16(question.message.text).c_str(),
                        ToUtf16(question.message.caption).c_str(), style) == IDYES;
 }
 

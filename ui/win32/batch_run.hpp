@@ -13,8 +13,7 @@ class Win32ClassSetWindow : public ClassSetWindow {
   Win32ClassSetWindow(HWND window, HINSTANCE instance, MessageBox& messages)
       : window_(window), instance_(instance), messages_(messages) {}
 
-  std::optional<BatchChoice> AskForBatch(const std::string& settingsSummary,
-                                         const LocalDateTime& today, bool pdfAvailable) override;
+  void AskForBatch(const BatchDialogInput& input, const BatchSubmit& submit) override;
   BatchResult WriteWithProgress(
       int sheets, bool toPdf,
       const std::function<BatchResult(const BatchProgress&)>& write) override;

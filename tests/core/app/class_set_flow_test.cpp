@@ -23,10 +23,13 @@ namespace fs = std::filesystem;
 // A window that answers as told and records what the flow showed and asked.
 class ScriptedWindow : public ClassSetWindow {
  public:
-  std::optional<BatchChoice> AskForBatch(const std::string& summary, const LocalDateTime&,
-                                         bool) override {
-    summaries.push_back(summary);
-    return choice;
+  // Hands the choice to one 生成; what the dialog would show over itself counts as shown.
+  void AskForBatch(const BatchDialogInput& input, const BatchSubmit& submit) override {
+    summaries.push_back(SettingsSummary(input.form));
+    if (!choice) return;
+    const BatchSubmission submission = submit(*choice);
+    stayedOpen = !submission.close;
+    if (submission.error) shown.push_back(*submission.error);
   }
   BatchResult WriteWithProgress(
       int, bool, const std::function<BatchResult(const BatchProgress&)>& write) override {
@@ -48,6 +51,7 @@ class ScriptedWindow : public ClassSetWindow {
   bool answer = false;
   bool opens = true;
   int writes = 0;
+  bool stayedOpen = false;
   std::vector<std::string> summaries;
   std::vector<UserMessage> asked;
   std::vector<std::string> opened;
@@ -63,6 +67,7 @@ struct FlowCase {
   std::vector<UserMessage> shown;
   std::vector<std::string> opened;
   bool panelWritten;
+  bool dialogStaysOpen = false;
 };
 
 std::string In(const fs::path& folder, const char* name) {
@@ -114,7 +119,8 @@ TEST(ClassSetFlow, EachOutcomeAsksShowsAndOpensTheSameOnEveryWindow) {
        {kDocxInstead},
        {},
        {},
-       false},
+       false,
+       true},
       {"the .docx taken instead asks before it replaces a file",
        [](auto&, auto& window, auto& at) {
          window.choice->path = In(at, "三班.pdf");
@@ -134,13 +140,15 @@ TEST(ClassSetFlow, EachOutcomeAsksShowsAndOpensTheSameOnEveryWindow) {
        {},
        {{"这些设置出不了进位的加法题", "提示："}},
        {},
-       false},
+       false,
+       true},
       {"a set that cannot be written says why",
        [](auto&, auto& window, auto& at) { window.choice->path = In(at / "无此文件夹", "a.docx"); },
        {},
        {{"无法写入文件：" + In(folder / "无此文件夹", "a.docx"), kBatchCaption}},
        {},
-       false},
+       false,
+       true},
   };
   for (const FlowCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -162,6 +170,7 @@ TEST(ClassSetFlow, EachOutcomeAsksShowsAndOpensTheSameOnEveryWindow) {
     }
     EXPECT_EQ(window.opened, c.opened);
     EXPECT_EQ(form.Panel(1), c.panelWritten ? "已生成 3 份题卡" : panel);
+    EXPECT_EQ(window.stayedOpen, c.dialogStaysOpen);
   }
   fs::remove_all(folder);
 }

@@ -11,11 +11,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #include "core/word/zip_reading.hpp"
 #include "fakes/file_bytes.hpp"
+#include "fakes/temporary_folder.hpp"
 
 extern char** environ;
 
@@ -31,12 +31,6 @@ struct Outcome {
 
 class KalkoraSheetsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() / ("kalkora-cli-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
   // Runs the program with these arguments; `path` replaces the search path when given.
   Outcome Start(std::vector<std::string> arguments, const char* path = nullptr) {
     arguments.insert(arguments.begin(), KALKORA_SHEETS_PROGRAM);
@@ -86,7 +80,8 @@ class KalkoraSheetsTest : public ::testing::Test {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
   }
 
-  fs::path folder;
+  kalkora::testing::TemporaryFolder scratch{"kalkora-cli-"};
+  const fs::path folder = scratch.Path();
 };
 
 const char kUsage[] =

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <set>
 
 #include "core/app/batch_messages.hpp"
@@ -15,6 +14,7 @@
 #include "fakes/fake_pdf_writer.hpp"
 #include "fakes/recording.hpp"
 #include "fakes/settings_controls.hpp"
+#include "fakes/temporary_folder.hpp"
 
 namespace kalkora {
 namespace {
@@ -37,13 +37,9 @@ std::string DocumentXml(const std::string& docxBytes) {
 class BatchCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder =
-        fs::temp_directory_path() / ("kalkora-batch-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
     request.date = {2026, 12, 9, 8, 30, 0};
     request.outputPath = Utf8FromPath(In("口算题卡.docx"));
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   BatchResult Run(PdfWriter* converter = nullptr, std::function<bool(int, int)> progress = {}) {
     return RunBatch(settings, request, converter, progress, [this] {
@@ -61,7 +57,8 @@ class BatchCommandTest : public ::testing::Test {
     return names;
   }
 
-  fs::path folder;
+  testing::TemporaryFolder scratch{"kalkora-batch-"};
+  const fs::path folder = scratch.Path();
   SheetSettings settings;
   BatchRequest request;
   int randomCodes = 0;

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "core/app/batch_messages.hpp"
 #include "core/app/pending_file.hpp"
 #include "core/generate/rule_presets.hpp"
 #include "fakes/fake_pdf_writer.hpp"
+#include "fakes/temporary_folder.hpp"
 
 namespace kalkora {
 namespace {
@@ -33,9 +33,7 @@ BatchChoice Choice(std::optional<int> code) { return {2, true, "", code}; }
 // The preview and the written set go different ways from the choice to their pages: the
 // preview must show what 生成 writes, sheet and key alike.
 TEST(BatchPreview, ShowsTheFirstPagesThatTheSetWrites) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("kalkora-preview-" + std::to_string(std::random_device{}()));
-  fs::create_directories(folder);
+  const testing::TemporaryFolder folder("kalkora-preview-");
   struct Case {
     const char* name;
     BatchChoice choice;
@@ -55,7 +53,7 @@ TEST(BatchPreview, ShowsTheFirstPagesThatTheSetWrites) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     BatchChoice choice = c.choice;
-    choice.path = Utf8FromPath(folder / "set.pdf");
+    choice.path = Utf8FromPath(folder.Path() / "set.pdf");
     testing::FakePdfWriter pdf;
     const BatchRequest request{choice.sheets, choice.firstCode, choice.answers, kInput.today,
                                choice.path,   choice.title,     choice.nameLine};
@@ -69,7 +67,6 @@ TEST(BatchPreview, ShowsTheFirstPagesThatTheSetWrites) {
       EXPECT_EQ(Texts(*preview.page), Texts(LayOutPage(pdf.calls[key].pages.front())));
     }
   }
-  fs::remove_all(folder);
 }
 
 TEST(BatchPreview, ShowsWhatAGenerateWouldRefuseInsteadOfAPage) {

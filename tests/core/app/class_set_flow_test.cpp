@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "core/app/batch_messages.hpp"
 #include "core/app/pending_file.hpp"
@@ -14,6 +13,7 @@
 #include "fakes/fake_clock.hpp"
 #include "fakes/memory_controls.hpp"
 #include "fakes/recording.hpp"
+#include "fakes/temporary_folder.hpp"
 
 namespace kalkora {
 namespace {
@@ -79,8 +79,8 @@ const UserMessage kDocxInstead{NoConverterMessage().text + "\n\n要改为生成 
                                kBatchCaption};
 
 TEST(ClassSetFlow, EachOutcomeAsksShowsAndOpensTheSameOnEveryWindow) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("kalkora-flow-" + std::to_string(std::random_device{}()));
+  const testing::TemporaryFolder scratch("kalkora-flow-");
+  const fs::path& folder = scratch.Path();
   const std::string set = In(folder, "三班.docx");
   const std::string key = In(folder, "三班-答案.docx");
   const FlowCase cases[] = {
@@ -172,7 +172,6 @@ TEST(ClassSetFlow, EachOutcomeAsksShowsAndOpensTheSameOnEveryWindow) {
     EXPECT_EQ(form.Panel(1), c.panelWritten ? "已生成 3 份题卡" : panel);
     EXPECT_EQ(window.stayedOpen, c.dialogStaysOpen);
   }
-  fs::remove_all(folder);
 }
 
 TEST(ClassSetFlow, APresetChosenInTheDialogSetsTheKindAndRangesAndConflictsAreNamed) {

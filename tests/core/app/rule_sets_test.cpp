@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "core/app/batch_command.hpp"
 #include "core/app/pending_file.hpp"
 #include "core/generate/rule_presets.hpp"
 #include "core/word/zip_reading.hpp"
 #include "fakes/file_bytes.hpp"
+#include "fakes/temporary_folder.hpp"
 
 namespace kalkora {
 namespace {
@@ -17,16 +17,12 @@ namespace fs = std::filesystem;
 class RuleSetsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder =
-        fs::temp_directory_path() / ("kalkora-rules-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
     request.date = {2026, 12, 9, 8, 30, 0};
     request.sheets = 3;
     request.firstCode = 482913;
     request.answers = true;
     request.outputPath = Utf8FromPath(folder / PathFromUtf8("题卡.docx"));
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   BatchResult Run() {
     return RunBatch(settings, request, nullptr, {}, [] { return 100000; });
@@ -36,7 +32,8 @@ class RuleSetsTest : public ::testing::Test {
                                   "word/document.xml");
   }
 
-  fs::path folder;
+  testing::TemporaryFolder scratch{"kalkora-rules-"};
+  const fs::path folder = scratch.Path();
   SheetSettings settings;
   BatchRequest request;
 };

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <set>
 
 #include "core/app/batch_command.hpp"
@@ -12,6 +11,7 @@
 #include "core/app/pending_file.hpp"
 #include "core/base/running_processes.hpp"
 #include "fakes/file_bytes.hpp"
+#include "fakes/temporary_folder.hpp"
 
 namespace kalkora {
 namespace {
@@ -24,17 +24,9 @@ constexpr int kEndedWriter = 2147483000;
 class SetFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("kalkora-set-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
     request.date = {2026, 12, 9, 8, 30, 0};
     request.firstCode = 123456;
     request.answers = true;
-  }
-  void TearDown() override {
-    for (const auto& entry : fs::directory_iterator(folder)) {
-      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-    }
-    fs::remove_all(folder);
   }
 
   BatchResult Run(const std::string& name) {
@@ -53,7 +45,8 @@ class SetFilesTest : public ::testing::Test {
     return names;
   }
 
-  fs::path folder;
+  testing::TemporaryFolder scratch{"kalkora-set-"};
+  const fs::path folder = scratch.Path();
   SheetSettings settings;
   BatchRequest request;
 };

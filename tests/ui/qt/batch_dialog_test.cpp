@@ -237,7 +237,16 @@ TEST_F(BatchDialogTest, APdfComesFromTheOfficeOrIsOfferedAsAWordDocument) {
         box.button(*c.offerAnswer)->click();
       });
     }
+    // A declined offer leaves the dialog open for another choice.
+    bool stayedOpen = false;
+    if (c.offerAnswer == QMessageBox::No) {
+      answers.Then<qt::BatchDialog>([&](auto& dialog) {
+        stayedOpen = true;
+        dialog.reject();
+      });
+    }
     answers.Run([&] { OpenBatch(); });
+    EXPECT_EQ(stayedOpen, c.offerAnswer == QMessageBox::No);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(FilesInFolder(), c.written);
     EXPECT_EQ(opened.opened.size(), c.written.size());

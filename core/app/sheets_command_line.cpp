@@ -7,7 +7,7 @@
 #include <functional>
 #include <string_view>
 
-#include "core/generate/exact_decimal.hpp"
+#include "core/app/option_values.hpp"
 #include "core/generate/rule_presets.hpp"
 #include "core/generate/sheet.hpp"
 #include "core/word/page_layout.hpp"
@@ -72,11 +72,6 @@ std::string KindList() {
 // Reads one option's value into the options; the reason when the value cannot be used.
 using ValueReader = std::function<std::optional<std::string>(SheetsOptions&, const std::string&)>;
 
-std::optional<std::string> Invalid(std::string_view option, std::string_view rule,
-                                   const std::string& value) {
-  return std::string(option) + " " + std::string(rule) + "：" + value;
-}
-
 // The draw adds at most 32767 to the lower bound: a wider range would be cut short unseen.
 constexpr long long kWidestRange = 32767;
 
@@ -91,22 +86,6 @@ long long BoundValue(std::string_view digits) {
   return value;
 }
 
-bool AllDigits(std::string_view text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// What a range bound given on its own cannot be: anything but a whole number, or negative.
-// (The window reads its range boxes in its own forgiving way; the command line asks for
-// numbers.)
-std::optional<std::string> BoundProblem(std::string_view option, const std::string& value) {
-  if (value.starts_with('-') && AllDigits(std::string_view(value).substr(1))) {
-    return Invalid(option, "不能是负数", value);
-  }
-  if (!AllDigits(value)) return Invalid(option, "须是 0 或更大的整数", value);
-  return std::nullopt;
-}
-
 // The two bounds together, in either order: the larger one at most the smaller one + 32767.
 std::optional<std::string> RangeProblem(const SheetsOptions& options) {
   const long long from = BoundValue(options.from);
@@ -116,10 +95,10 @@ std::optional<std::string> RangeProblem(const SheetsOptions& options) {
   if (std::max(from, to) <= largest) return std::nullopt;
   const std::string_view option = toIsLarger ? "--to" : "--from";
   const std::string_view other = toIsLarger ? "--from" : "--to";
-  return Invalid(option,
-                 "最大是 " + std::to_string(largest) + "（" + std::string(other) + " 的值加 " +
-                     std::to_string(kWidestRange) + "）",
-                 toIsLarger ? options.to : options.from);
+  return InvalidValue(option,
+                      "最大是 " + std::to_string(largest) + "（" + std::string(other) + " 的值加 " +
+                          std::to_string(kWidestRange) + "）",
+                      toIsLarger ? options.to : options.from);
 }
 
 // "any" or a whole percent 0-100 into `share`.
@@ -130,22 +109,9 @@ std::optional<std::string> ReadShare(std::string_view option, const std::string&
     return std::nullopt;
   }
   const std::optional<int> percent = Digits(value);
-  if (!percent || *percent > 100) return Invalid(option, "须是 any 或 0 到 100 之间的整数", value);
+  if (!percent || *percent > 100)
+    return InvalidValue(option, "须是 any 或 0 到 100 之间的整数", value);
   share = *percent;
-  return std::nullopt;
-}
-
-// A result bound: a decimal number of at most 12 whole and 6 fraction digits.
-std::optional<std::string> ReadResultBound(std::string_view option, const std::string& value,
-                                           std::optional<std::string>& bound) {
-  const std::size_t point = value.find('.');
-  const std::size_t sign = value.starts_with('-') ? 1 : 0;
-  const std::size_t whole = (point == std::string::npos ? value.size() : point) - sign;
-  const std::size_t fraction = point == std::string::npos ? 0 : value.size() - point - 1;
-  if (!ExactDecimal::Parse(value) || whole > 12 || fraction > 6) {
-    return Invalid(option, "须是一个数（最多 12 位整数、6 位小数）", value);
-  }
-  bound = value;
   return std::nullopt;
 }
 
@@ -178,24 +144,24 @@ const std::array<std::pair<std::string_view, ValueReader>, 19>& ValueOptions() {
                          return std::nullopt;
                        }
                      }
-                     return Invalid("--kind", "须是 " + KindList() + " 之一", v);
+                     return InvalidValue("--kind", "须是 " + KindList() + " 之一", v);
                    }},
                   {"--problems",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
                      if (v != "18" && v != "24" && v != "30")
-                       return Invalid("--problems", "须是 18、24 或 30", v);
+                       return InvalidValue("--problems", "须是 18、24 或 30", v);
                      o.problems = *Digits(v);
                      return std::nullopt;
                    }},
                   {"--from",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
-                     if (const auto reason = BoundProblem("--from", v)) return reason;
+                     if (const auto reason = WholeBoundProblem("--from", v)) return reason;
                      o.from = v;
                      return std::nullopt;
                    }},
                   {"--to",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
-                     if (const auto reason = BoundProblem("--to", v)) return reason;
+                     if (const auto reason = WholeBoundProblem("--to", v)) return reason;
                      o.to = v;
                      return std::nullopt;
                    }},
@@ -203,7 +169,7 @@ const std::array<std::pair<std::string_view, ValueReader>, 19>& ValueOptions() {
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
                      // What the places box can hold: one character, a digit or "-".
                      if (v.size() != 1 || !(v[0] == '-' || (v[0] >= '0' && v[0] <= '9'))) {
-                       return Invalid("--decimals", "须是一个字符：数字或“-”", v);
+                       return InvalidValue("--decimals", "须是一个字符：数字或“-”", v);
                      }
                      o.decimals = v;
                      return std::nullopt;
@@ -212,7 +178,7 @@ const std::array<std::pair<std::string_view, ValueReader>, 19>& ValueOptions() {
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
                      const std::optional<int> sheets = Digits(v);
                      if (!sheets || *sheets < 1 || *sheets > kMostSheets) {
-                       return Invalid("--sheets", "须是 1 到 500 之间的整数", v);
+                       return InvalidValue("--sheets", "须是 1 到 500 之间的整数", v);
                      }
                      o.request.sheets = *sheets;
                      return std::nullopt;
@@ -221,7 +187,7 @@ const std::array<std::pair<std::string_view, ValueReader>, 19>& ValueOptions() {
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
                      const std::optional<int> code = Digits(v);
                      if (!code || !IsSheetCode(*code)) {
-                       return Invalid("--code", "须是 100000 到 999999 之间的六位数", v);
+                       return InvalidValue("--code", "须是 100000 到 999999 之间的六位数", v);
                      }
                      o.request.firstCode = *code;
                      return std::nullopt;
@@ -229,20 +195,20 @@ const std::array<std::pair<std::string_view, ValueReader>, 19>& ValueOptions() {
                   {"--date",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
                      const std::optional<LocalDateTime> day = Day(v);
-                     if (!day) return Invalid("--date", "须是 YYYY-MM-DD 形式的真实日期", v);
+                     if (!day) return InvalidValue("--date", "须是 YYYY-MM-DD 形式的真实日期", v);
                      o.request.date = *day;
                      return std::nullopt;
                    }},
                   {"--title",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
-                     if (v.empty()) return Invalid("--title", "不能是空的", v);
+                     if (v.empty()) return InvalidValue("--title", "不能是空的", v);
                      o.request.title = v;
                      return std::nullopt;
                    }},
                   {"--output",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
                      if (!FormatOfPath(v))
-                       return Invalid("--output", "的文件名须以 .docx 或 .pdf 结尾", v);
+                       return InvalidValue("--output", "的文件名须以 .docx 或 .pdf 结尾", v);
                      o.request.outputPath = v;
                      return std::nullopt;
                    }},
@@ -250,26 +216,32 @@ const std::array<std::pair<std::string_view, ValueReader>, 19>& ValueOptions() {
                   {"--preset",
                    [](SheetsOptions&, const std::string& v) -> std::optional<std::string> {
                      if (!FindRulePreset(v))
-                       return Invalid("--preset", "须是 " + PresetNames() + " 之一", v);
+                       return InvalidValue("--preset", "须是 " + PresetNames() + " 之一", v);
                      return std::nullopt;
                    }},
                   {"--second-from",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     if (auto reason = WholeBoundProblem("--second-from", v)) return reason;
                      o.rules.secondFrom = v;
                      return std::nullopt;
                    }},
                   {"--second-to",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
+                     if (auto reason = WholeBoundProblem("--second-to", v)) return reason;
                      o.rules.secondTo = v;
                      return std::nullopt;
                    }},
                   {"--result-from",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
-                     return ReadResultBound("--result-from", v, o.rules.resultFrom);
+                     if (auto reason = ResultBoundProblem("--result-from", v)) return reason;
+                     o.rules.resultFrom = v;
+                     return std::nullopt;
                    }},
                   {"--result-to",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
-                     return ReadResultBound("--result-to", v, o.rules.resultTo);
+                     if (auto reason = ResultBoundProblem("--result-to", v)) return reason;
+                     o.rules.resultTo = v;
+                     return std::nullopt;
                    }},
                   {"--carry",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
@@ -296,7 +268,7 @@ const std::array<std::pair<std::string_view, ValueReader>, 19>& ValueOptions() {
                          return std::nullopt;
                        }
                      }
-                     return Invalid("--blank", "须是 result、first、second 或 any", v);
+                     return InvalidValue("--blank", "须是 result、first、second 或 any", v);
                    }},
               }};
   return options;
@@ -346,8 +318,8 @@ ParsedCommandLine ParseSheetsCommandLine(const std::vector<std::string>& argumen
     std::optional<std::string> value;
     if (equals != std::string::npos) value = argument.substr(equals + 1);
 
-    if (name == "--help" || name == "--version" || name == "--answers" ||
-        name == "--name-line" || name == "--list-presets" || name == "--distinct") {
+    if (name == "--help" || name == "--version" || name == "--answers" || name == "--name-line" ||
+        name == "--list-presets" || name == "--distinct") {
       if (value) return UsageError("选项 " + name + " 不带值");
       if (name == "--help") return {CommandLineAction::Help, {}, {}};
       if (name == "--version") return {CommandLineAction::Version, {}, {}};

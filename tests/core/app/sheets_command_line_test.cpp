@@ -117,6 +117,8 @@ TEST(SheetsCommandLine, UsageErrorsGiveOneLineReasons) {
       {{"--from", " 5"}, "--from 须是 0 或更大的整数： 5"},
       {{"--from", "-5", "--to", "5"}, "--from 不能是负数：-5"},
       {{"--to", "-1"}, "--to 不能是负数：-1"},
+      {{"--second-from", "abc"}, "--second-from 须是 0 或更大的整数：abc"},
+      {{"--second-to", "-2"}, "--second-to 不能是负数：-2"},
       {{"--problems", "abc"}, "--problems 须是 18、24 或 30：abc"},
       {{"--sheets", "abc"}, "--sheets 须是 1 到 500 之间的整数：abc"},
       {{"--code", "abc"}, "--code 须是 100000 到 999999 之间的六位数：abc"},

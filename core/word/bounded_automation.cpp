@@ -99,8 +99,10 @@ bool BoundedAutomation::HasWorker() {
 
 bool BoundedAutomation::OfficeStillBusy() {
   if (!letGo_) return false;
-  std::lock_guard lock(letGo_->mutex);
-  if (!letGo_->ended) return true;
+  // Held here until the lock is gone: dropping letGo_ may free the worker and its mutex.
+  const std::shared_ptr<Worker> worker = letGo_;
+  std::lock_guard lock(worker->mutex);
+  if (!worker->ended) return true;
   letGo_ = nullptr;
   return false;
 }
@@ -163,11 +165,7 @@ bool BoundedAutomation::Run(Call call, std::chrono::milliseconds limit) {
       return worker->result.has_value() || worker->abandonRequested;
     }) || std::chrono::steady_clock::now() >= deadline;
   };
-  if (wait_) {
-    wait_(settled);
-  } else {
-    settled(limit);
-  }
+  WaitUntilSettled(wait_, settled, limit);
   lock.lock();
   if (worker->result) {
     if (worker->error) std::rethrow_exception(std::exchange(worker->error, nullptr));

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/base/word_automation.hpp"
+#include "core/word/bounded_call.hpp"
 
 namespace kalkora {
 
@@ -31,10 +32,9 @@ class BoundedAutomation : public WordAutomation {
     std::function<void()> start;
     std::function<void()> end;
   };
-  // Waits on the calling thread until `settled(step)` is true; settled blocks at most `step`
-  // and is true once the call has returned or its limit has passed. Empty: one plain wait.
-  using Settled = std::function<bool(std::chrono::milliseconds step)>;
-  using Wait = std::function<void(const Settled& settled)>;
+  // The wait for each call, as for every bounded office work (bounded_call.hpp).
+  using Settled = kalkora::Settled;
+  using Wait = OfficeWait;
 
   BoundedAutomation(Connect connect, std::chrono::milliseconds limit, ThreadHooks hooks = {},
                     Wait wait = {});

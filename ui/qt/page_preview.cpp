@@ -10,8 +10,6 @@ namespace kalkora::qt {
 namespace {
 
 constexpr int kMargin = 8;  // pixels between the paper and the widget's edge
-// An A4 page seen at about a third of its printed size: its texts stay legible.
-constexpr QSize kPreferredSize{300, 424};
 
 }  // namespace
 

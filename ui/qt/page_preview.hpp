@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -12,6 +13,9 @@ namespace kalkora::qt {
 // thin border; or, instead of a page, a message wrapped and centred in the widget.
 class PagePreview : public QWidget {
  public:
+  // An A4 page seen at about a third of its printed size: its texts stay legible.
+  static constexpr QSize kPreferredSize{300, 424};
+
   explicit PagePreview(QWidget* parent);
 
   void ShowPage(PageLayout page);

@@ -11,7 +11,6 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <algorithm>
-
 #include <variant>
 
 #include "core/app/batch_preview.hpp"
@@ -21,6 +20,7 @@
 #include "ui/qt/batch_file.hpp"
 #include "ui/qt/batch_memory.hpp"
 #include "ui/qt/named.hpp"
+#include "ui/qt/qt_message_box.hpp"
 #include "ui/qt/qt_text.hpp"
 #include "ui/qt/replace_question.hpp"
 #include "ui/qt/sheet_count_box.hpp"
@@ -188,7 +188,7 @@ void BatchDialog::Refresh() {
   }
   generate_->setEnabled(!ruleRefusal_);
   if (ruleRefusal_) {
-    preview_->ShowMessage(ToQString(ruleRefusal_->text));
+    preview_->ShowMessage(DisplayText(ruleRefusal_->text));
     return;
   }
   BatchPreview shown =
@@ -196,7 +196,7 @@ void BatchDialog::Refresh() {
   if (shown.page) {
     preview_->ShowPage(std::move(*shown.page));
   } else {
-    preview_->ShowMessage(ToQString(shown.refusal.text));
+    preview_->ShowMessage(DisplayText(shown.refusal.text));
   }
 }
 

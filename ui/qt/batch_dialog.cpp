@@ -11,10 +11,16 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <variant>
 
+#include "core/app/batch_preview.hpp"
+#include "core/app/rule_fields.hpp"
 #include "core/generate/sheet.hpp"
+#include "core/word/page_layout.hpp"
 #include "ui/qt/batch_file.hpp"
 #include "ui/qt/batch_memory.hpp"
+#include "ui/qt/named.hpp"
+#include "ui/qt/qt_message_box.hpp"
 #include "ui/qt/qt_text.hpp"
 #include "ui/qt/replace_question.hpp"
 #include "ui/qt/sheet_count_box.hpp"
@@ -23,12 +29,9 @@ namespace kalkora::qt {
 namespace {
 
 constexpr int kWidestFileBox = 520;  // pixels; a longer default path scrolls in its box
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
+// After a change the preview waits this long for the next one, so that typing a number
+// redraws it once.
+constexpr int kRefreshDelayMs = 30;
 
 // The remembered folder while it is still there, else the given one.
 QString FolderToUse(const BatchMemory& memory, const QString& folder) {
@@ -46,6 +49,7 @@ BatchDialog::BatchDialog(const BatchDialogInput& input, const BatchMemory& memor
                          const QString& folder, MessageBox& messages, BatchSubmit submit,
                          QWidget* parent)
     : QDialog(parent),
+      input_(input),
       folder_(FolderToUse(memory, folder)),
       defaultName_(QFileInfo(DefaultBatchPath(folder_, input.today)).fileName()),
       messages_(messages),
@@ -57,7 +61,16 @@ BatchDialog::BatchDialog(const BatchDialogInput& input, const BatchMemory& memor
           new QLineEdit(WithFormatExtension(DefaultBatchPath(folder_, input.today), memory.format),
                         this),
           batch_field::kFile)),
-      firstCode_(Named(new QLineEdit(this), batch_field::kFirstCode)) {
+      firstCode_(Named(new QLineEdit(this), batch_field::kFirstCode)),
+      summary_(
+          Named(new QLabel(ToQString(SettingsSummary(input.form)), this), batch_field::kSettings)),
+      rules_(new RuleGroup([this] { ScheduleRefresh(); }, this)),
+      title_(Named(new QLineEdit(this), batch_field::kTitle)),
+      nameLine_(Named(new QCheckBox(QStringLiteral("班级姓名栏"), this), batch_field::kNameLine)),
+      preview_(Named(new PagePreview(this), batch_field::kPreview)),
+      previewKey_(Named(new QCheckBox(QStringLiteral("预览答案"), this), batch_field::kPreviewKey)),
+      generate_(nullptr),
+      refresh_(Named(new QTimer(this), batch_field::kRefresh)) {
   setWindowTitle(QString::fromUtf8(kBatchCaption));
   sheets_->setValue(memory.sheets);
   answers_->setChecked(memory.answers);
@@ -77,8 +90,7 @@ BatchDialog::BatchDialog(const BatchDialogInput& input, const BatchMemory& memor
   fileRow->addWidget(browse);
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("题型设置："),
-                 new QLabel(ToQString(SettingsSummary(input.form)), this));
+  fields->addRow(QStringLiteral("题型设置："), summary_);
   auto* sheetsRow = new QHBoxLayout;
   sheetsRow->addWidget(sheets_);
   sheetsRow->addWidget(Named(new QLabel(QStringLiteral("最多 %1 份").arg(kMostSheets), this),
@@ -89,20 +101,52 @@ BatchDialog::BatchDialog(const BatchDialogInput& input, const BatchMemory& memor
   fields->addRow(QStringLiteral("格式："), format_);
   fields->addRow(QStringLiteral("文件："), fileRow);
   fields->addRow(QStringLiteral("起始卷号："), firstCode_);
+  fields->addRow(rules_);
+  fields->addRow(QStringLiteral("标题："), title_);
+  fields->addRow(QString(), nameLine_);
+
+  title_->setPlaceholderText(QStringLiteral("数学作业练习"));
+  title_->setToolTip(QStringLiteral("题卡和答案的标题，代替“数学作业练习”；一行须放得下，"
+                                    "最多 %1 个汉字（两个字母或数字算一个汉字）")
+                         .arg(TitleLimit()));
+  nameLine_->setToolTip(QStringLiteral("在标题行下面印“班级＿＿＿＿　姓名＿＿＿＿”"));
+
+  auto* left = new QVBoxLayout;
+  left->addLayout(fields);
+  left->addStretch(1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(preview_, 1);
+  right->addWidget(previewKey_);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left);
+  columns->addLayout(right, 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("生成"));
+  generate_ = buttons->button(QDialogButtonBox::Ok);
+  generate_->setText(QStringLiteral("生成"));
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(fields);
+  layout->addLayout(columns);
   layout->addWidget(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  // Its preferred size, also on a screen where a window is otherwise kept to two thirds of
+  // its width (the preview would get only its smallest size).
+  resize(sizeHint());
 
   connect(format_, &QComboBox::currentIndexChanged, this, &BatchDialog::FollowFormat);
   connect(browse, &QPushButton::clicked, this, &BatchDialog::Browse);
   connect(buttons, &QDialogButtonBox::accepted, this, &BatchDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &BatchDialog::reject);
+
+  refresh_->setSingleShot(true);
+  refresh_->setInterval(kRefreshDelayMs);
+  connect(refresh_, &QTimer::timeout, this, &BatchDialog::Refresh);
+  connect(answers_, &QCheckBox::toggled, this, &BatchDialog::ScheduleRefresh);
+  connect(firstCode_, &QLineEdit::textChanged, this, &BatchDialog::ScheduleRefresh);
+  connect(title_, &QLineEdit::textChanged, this, &BatchDialog::ScheduleRefresh);
+  connect(nameLine_, &QCheckBox::toggled, this, &BatchDialog::ScheduleRefresh);
+  connect(previewKey_, &QCheckBox::toggled, this, &BatchDialog::ScheduleRefresh);
+  Refresh();  // the dialog opens with its preview
 }
 
 DocumentFormat BatchDialog::Format() const {
@@ -122,7 +166,38 @@ QString BatchDialog::AbsolutePath() const {
 BatchChoice BatchDialog::choice() const {
   BatchChoice chosen{sheets_->value(), answers_->isChecked(), ToUtf8(AbsolutePath()), std::nullopt};
   if (!firstCode_->text().isEmpty()) chosen.firstCode = firstCode_->text().toInt();
+  const std::variant<SheetRules, UserMessage> rules = ReadRuleFields(rules_->fields());
+  if (const auto* read = std::get_if<SheetRules>(&rules)) chosen.rules = *read;
+  chosen.title = ToUtf8(title_->text().trimmed());
+  chosen.nameLine = nameLine_->isChecked();
   return chosen;
+}
+
+void BatchDialog::ScheduleRefresh() { refresh_->start(); }
+
+void BatchDialog::Refresh() {
+  refresh_->stop();
+  previewKey_->setEnabled(answers_->isChecked());
+  const std::variant<SheetRules, UserMessage> rules = ReadRuleFields(rules_->fields());
+  if (const auto* unreadable = std::get_if<UserMessage>(&rules)) {
+    ruleRefusal_ = *unreadable;
+  } else {
+    const SheetSettings settings = WithRules(input_.form, std::get<SheetRules>(rules));
+    summary_->setText(ToQString(SettingsSummary(settings)));
+    ruleRefusal_ = RulesConflict(settings);
+  }
+  generate_->setEnabled(!ruleRefusal_);
+  if (ruleRefusal_) {
+    preview_->ShowMessage(DisplayText(ruleRefusal_->text));
+    return;
+  }
+  BatchPreview shown =
+      PreviewBatch(input_, choice(), answers_->isChecked() && previewKey_->isChecked());
+  if (shown.page) {
+    preview_->ShowPage(std::move(*shown.page));
+  } else {
+    preview_->ShowMessage(DisplayText(shown.refusal.text));
+  }
 }
 
 void BatchDialog::FollowFormat() { file_->setText(WithFormatExtension(file_->text(), Format())); }
@@ -138,7 +213,12 @@ void BatchDialog::Browse() {
 }
 
 void BatchDialog::accept() {
-  sheets_->interpretText();  // a number still being typed counts
+  sheets_->interpretText();             // a number still being typed counts
+  if (refresh_->isActive()) Refresh();  // rules changed a moment ago count
+  if (ruleRefusal_) {
+    messages_.Show(*ruleRefusal_);
+    return;
+  }
   const BatchChoice chosen = choice();
   if (chosen.sheets > kMostSheets) {
     messages_.Show(SheetCountMessage());

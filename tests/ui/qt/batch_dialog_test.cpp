@@ -9,10 +9,16 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "core/app/batch_messages.hpp"
 #include "core/base/form_names.hpp"
+#include "core/word/page_layout.hpp"
+#include "core/word/sheet_pages.hpp"
+#include "core/word/zip_reading.hpp"
 #include "fakes/fake_pdf_writer.hpp"
+#include "fakes/file_bytes.hpp"
 #include "modal_answers.hpp"
 #include "ui/qt/batch_dialog.hpp"
 #include "ui/qt/batch_file.hpp"
@@ -34,8 +40,58 @@ Widget& Field(qt::BatchDialog& dialog, const char* name) {
   return *widget;
 }
 
+QPushButton& Button(qt::BatchDialog& dialog, QDialogButtonBox::StandardButton button) {
+  return *dialog.findChild<QDialogButtonBox*>()->button(button);
+}
+
 void Press(qt::BatchDialog& dialog, QDialogButtonBox::StandardButton button) {
-  dialog.findChild<QDialogButtonBox*>()->button(button)->click();
+  Button(dialog, button).click();
+}
+
+// Waits until the preview has been redrawn after the last change.
+void Settle(qt::BatchDialog& dialog) {
+  auto& refresh = Field<QTimer>(dialog, field::kRefresh);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !refresh.isActive(); }, 2000));
+}
+
+const qt::PagePreview& Preview(qt::BatchDialog& dialog) {
+  return Field<qt::PagePreview>(dialog, field::kPreview);
+}
+
+// The texts of a role on the previewed page.
+std::vector<std::string> Shown(qt::BatchDialog& dialog, TextRole role) {
+  std::vector<std::string> texts;
+  if (!Preview(dialog).page()) return texts;
+  for (const PageText& text : Preview(dialog).page()->texts) {
+    if (text.role == role) texts.push_back(text.text);
+  }
+  return texts;
+}
+
+void ChoosePreset(qt::BatchDialog& dialog, const QString& name) {
+  auto& presets = Field<QComboBox>(dialog, field::kPreset);
+  const int index = presets.findText(name);
+  ASSERT_GE(index, 0) << name.toStdString();
+  presets.setCurrentIndex(index);
+}
+
+// The rule fields as the user sees them, one text a field in the group's order.
+QStringList RuleTexts(qt::BatchDialog& dialog) {
+  QStringList texts;
+  for (const char* name :
+       {field::kSecondFrom, field::kSecondTo, field::kResultFrom, field::kResultTo}) {
+    texts << Field<QLineEdit>(dialog, name).text();
+  }
+  for (const char* name : {field::kCarry, field::kBorrow, field::kRemainder}) {
+    texts << Field<QSpinBox>(dialog, name).text();
+  }
+  texts << Field<QComboBox>(dialog, field::kBlank).currentText();
+  texts << (Field<QCheckBox>(dialog, field::kDistinct).isChecked() ? "不重复" : "");
+  return texts;
+}
+
+std::string DocumentXml(const QString& docx) {
+  return EntryContents(ReadZip(FileBytes(docx.toStdString())), "word/document.xml");
 }
 
 // Fills the dialog and presses 生成.
@@ -334,6 +390,219 @@ TEST_F(BatchDialogTest, TheDialogOpensWithTheChoicesOfItsLastGenerate) {
   EXPECT_EQ(stored.value("batch/Sheets").toString(), "7") << "kept in the private settings";
   ASSERT_TRUE(QDir(sets).removeRecursively());
   expectRemembered("its folder gone", qt::DocumentsFolder());
+}
+
+// The 题目要求 group and the title, as the dialog reads them: the rules of the choice, whether
+// 生成 can be pressed, and the page or the refusal the preview shows instead.
+TEST_F(BatchDialogTest, TheRuleFieldsGiveTheRulesOrTheRefusalShownInThePreview) {
+  using Fill = std::function<void(qt::BatchDialog&)>;
+  const auto text = [](const char* name, QString value) -> Fill {
+    return [=](qt::BatchDialog& d) { Field<QLineEdit>(d, name).setText(value); };
+  };
+  const auto share = [](const char* name, int percent) -> Fill {
+    return [=](qt::BatchDialog& d) { Field<QSpinBox>(d, name).setValue(percent); };
+  };
+  const auto all = [](std::vector<Fill> fills) -> Fill {
+    return [=](qt::BatchDialog& d) {
+      for (const Fill& fill : fills) fill(d);
+    };
+  };
+  struct Case {
+    const char* what;
+    std::string_view kindBox;  // the form's kind; empty: 加法 as it opens
+    Fill fill;
+    SheetRules rules;
+    QString refusal;  // a part of what the preview shows instead of the page; empty: a page
+    bool generate;
+  };
+  SheetRules tens;
+  tens.secondFrom = "1";
+  tens.secondTo = "9";
+  tens.carry = 100;
+  tens.blank = BlankPlace::First;
+  tens.distinct = true;
+  SheetRules fractionCarry;
+  fractionCarry.carry = 50;
+  SheetRules farResults;
+  farResults.resultFrom = "500";
+  farResults.resultTo = "600";
+  SheetRules oneEnd;
+  oneEnd.secondFrom = "3";
+  SheetRules division = PresetRules(*FindRulePreset("表内除法"));
+  division.remainder = 100;
+  const QString longTitle = QString(TitleLimit() + 1, QChar(0x73ed));  // 班…班
+  const std::vector<Case> cases = {
+      {"no rule: the classic sheet", {}, [](auto&) {}, {}, {}, true},
+      {"ranges typed in full-width digits with spaces, shares, the blank and 不重复",
+       {},
+       all({text(field::kSecondFrom, "１"), text(field::kSecondTo, " 9 "),
+            share(field::kCarry, 100),
+            [](auto& d) { Field<QComboBox>(d, field::kBlank).setCurrentText("第一个数"); },
+            [](auto& d) { Field<QCheckBox>(d, field::kDistinct).setChecked(true); }}),
+       tens,
+       {},
+       true},
+      {"a carry share on fractions", form::选择框10, share(field::kCarry, 50), fractionCarry,
+       "分数题不能要求进位（--carry）", false},
+      {"results no sum of the range reaches",
+       {},
+       all({text(field::kResultFrom, "500"), text(field::kResultTo, "600")}),
+       farResults,
+       "这些设置出不了",
+       false},
+      {"one end of the second range", {}, text(field::kSecondFrom, "3"), oneEnd, "两头都给", false},
+      {"a result bound that is not a number",
+       {},
+       text(field::kResultTo, "十"),
+       {},
+       "结果到",
+       false},
+      {"a second bound with a fraction",
+       {},
+       text(field::kSecondTo, "9.5"),
+       {},
+       "第二个数到",
+       false},
+      {"a preset with a share changed after it",
+       {},
+       [](auto& d) {
+         ChoosePreset(d, "表内除法");
+         Field<QSpinBox>(d, field::kRemainder).setValue(100);
+       },
+       division,
+       {},
+       true},
+      {"a title too long for its line",
+       {},
+       text(field::kTitle, longTitle),
+       {},
+       qt::DisplayText(TitleMessage(TitleLimit()).text),
+       true},
+      {"a first code of five digits",
+       {},
+       text(field::kFirstCode, "99999"),
+       {},
+       qt::DisplayText(SheetCodeMessage().text),
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (!c.kindBox.empty()) Click(c.kindBox);
+    ModalAnswers()
+        .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+          c.fill(dialog);
+          if (!c.generate) {
+            // A 生成 that reaches the dialog before the redraw, such as Enter pressed at once
+            // after a change, says why and keeps it open.
+            Field<QLineEdit>(dialog, field::kFile).setText(InFolder("三班.docx"));
+            EXPECT_TRUE(Field<QTimer>(dialog, field::kRefresh).isActive());
+            dialog.accept();
+            EXPECT_TRUE(dialog.isVisible());
+            ASSERT_EQ(messages.shown.size(), 1u);
+            EXPECT_TRUE(qt::ToQString(messages.shown[0].text).contains(c.refusal));
+            messages.shown.clear();
+          }
+          Settle(dialog);
+          EXPECT_EQ(dialog.choice().rules, c.rules);
+          EXPECT_EQ(Button(dialog, QDialogButtonBox::Ok).isEnabled(), c.generate);
+          const qt::PagePreview& preview = Preview(dialog);
+          if (c.refusal.isEmpty()) {
+            EXPECT_TRUE(preview.page()) << preview.message().toStdString();
+          } else {
+            EXPECT_FALSE(preview.page());
+            EXPECT_TRUE(preview.message().contains(c.refusal)) << preview.message().toStdString();
+          }
+          dialog.reject();
+        })
+        .Run([&] { OpenBatch(); });
+    if (!c.kindBox.empty()) Click(form::选择框1);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(FilesInFolder().isEmpty());
+  }
+}
+
+// A preset fills the group and sets the kind; 不用 clears the group again. Edited after the
+// preset, a field overrides it, and the set is written with the preset's kind and rules.
+TEST_F(BatchDialogTest, APresetFillsTheRulesAndTheSetIsWrittenWithItsKind) {
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        auto& presets = Field<QComboBox>(dialog, field::kPreset);
+        EXPECT_EQ(presets.itemText(0), "（不用）");
+        EXPECT_EQ(presets.count(), 1 + static_cast<int>(RulePresets().size()));
+        const QStringList unset{"", "", "", "", "不限", "不限", "不限", "得数", ""};
+        EXPECT_EQ(RuleTexts(dialog), unset);
+        ChoosePreset(dialog, "20以内填空");
+        EXPECT_EQ(RuleTexts(dialog),
+                  (QStringList{"0", "20", "0", "20", "不限", "不限", "不限", "随机", "不重复"}));
+        presets.setCurrentIndex(0);
+        EXPECT_EQ(RuleTexts(dialog), unset);
+        ChoosePreset(dialog, "20以内退位减法");
+        EXPECT_EQ(RuleTexts(dialog),
+                  (QStringList{"2", "9", "", "", "不限", "100%", "不限", "得数", ""}));
+        Field<QSpinBox>(dialog, field::kBorrow).setValue(50);
+        EXPECT_EQ(presets.currentText(), "20以内退位减法") << "the preset stays chosen";
+        Settle(dialog);
+        EXPECT_EQ(Field<QLabel>(dialog, field::kSettings).text(),
+                  "减法运算题，每份 18 题，11 到 18");
+        Ask(dialog, 2, InFolder("三班.docx"), "482913");
+      })
+      .Run([&] { OpenBatch(); });
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_EQ(FilesInFolder(), (QStringList{"三班-答案.docx", "三班.docx"}));
+  const std::string sheets = DocumentXml(InFolder("三班.docx"));
+  const std::string key = DocumentXml(InFolder("三班-答案.docx"));
+  EXPECT_NE(sheets.find("减法运算题"), std::string::npos);
+  EXPECT_EQ(sheets.find("加法运算题"), std::string::npos);
+  EXPECT_NE(sheets.find("卷号 482914"), std::string::npos) << "the second sheet";
+  EXPECT_NE(key.find("20以内退位减法：第二个数 2～9，退位 50%"), std::string::npos);
+  EXPECT_EQ(Panel1(), "已生成 2 份题卡");
+}
+
+// The preview is the first sheet 生成 writes, with its code, title and name line, or with
+// 预览答案 its key; 预览答案 can only be ticked while the key is written.
+TEST_F(BatchDialogTest, ThePreviewShowsTheFirstSheetOrItsKeyAsTheyAreWritten) {
+  ModalAnswers()
+      .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        Field<QLineEdit>(dialog, field::kFirstCode).setText("482913");
+        Field<QLineEdit>(dialog, field::kTitle).setText(" 三年级二班 ");
+        Field<QCheckBox>(dialog, field::kNameLine).setChecked(true);
+        Settle(dialog);
+        EXPECT_EQ(Shown(dialog, TextRole::Title), std::vector<std::string>{"三年级二班"});
+        EXPECT_EQ(Shown(dialog, TextRole::UnderHeading), std::vector<std::string>{kNameLine});
+        const std::vector<std::string> dateLine = Shown(dialog, TextRole::DateLine);
+        ASSERT_EQ(dateLine.size(), 1u);
+        EXPECT_TRUE(dateLine[0].ends_with("卷号 482913")) << dateLine[0];
+        EXPECT_EQ(Shown(dialog, TextRole::Problem).size(), 18u);
+        EXPECT_TRUE(Shown(dialog, TextRole::Answer).empty());
+
+        // Drawn: mostly white paper, with dark lines and texts on it.
+        const QImage picture = Field<qt::PagePreview>(dialog, field::kPreview).grab().toImage();
+        int white = 0;
+        int dark = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+          for (int x = 0; x < picture.width(); ++x) {
+            white += picture.pixel(x, y) == qRgb(255, 255, 255);
+            dark += qGray(picture.pixel(x, y)) < 160;
+          }
+        }
+        const int pixels = picture.width() * picture.height();
+        EXPECT_GT(white, pixels / 2);
+        EXPECT_GT(dark, pixels / 100);
+        EXPECT_LT(dark, pixels / 10);
+
+        auto& key = Field<QCheckBox>(dialog, field::kPreviewKey);
+        EXPECT_TRUE(key.isEnabled());
+        key.setChecked(true);
+        Settle(dialog);
+        EXPECT_EQ(Shown(dialog, TextRole::Answer).size(), 18u);
+        EXPECT_EQ(Shown(dialog, TextRole::Title), std::vector<std::string>{"三年级二班"});
+        Field<QCheckBox>(dialog, field::kAnswers).setChecked(false);
+        Settle(dialog);
+        EXPECT_FALSE(key.isEnabled());
+        EXPECT_TRUE(Shown(dialog, TextRole::Answer).empty()) << "no key is written";
+        dialog.reject();
+      })
+      .Run([&] { OpenBatch(); });
 }
 
 TEST(BatchFile, TheExtensionFollowsTheFormat) {

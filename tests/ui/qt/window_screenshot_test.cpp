@@ -1,8 +1,11 @@
 // The window as the X server shows it: a real screenshot of the menu bar and the form below it,
 // the form compared with its rectangles. Runs under a private Xvfb (see run-under-xvfb.sh); the
 // picture is kept as kalkora-window.png.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QScreen>
 #include <QSet>
 #include <QTest>
@@ -135,18 +138,29 @@ TEST_F(WindowScreenshot, NoCaptionIsCutOffByItsBox) {
   }
 }
 
-// The batch dialog as the X server shows it, kept as kalkora-batch-dialog.png: every field lies
-// inside it and is drawn (a frame, a text, an arrow).
+// The batch dialog as the X server shows it with a preset chosen, kept as
+// kalkora-batch-dialog.png: it fits a 1366×768 screen, every field lies inside it and is drawn
+// (a frame, a text, an arrow), and the preview shows a page.
 TEST_F(WindowScreenshot, TheBatchDialogShowsEveryField) {
+  namespace field = qt::batch_field;
   QImage dialogShot;
+  QRect frame;
   std::vector<std::pair<std::string, QRect>> fields;
   ModalAnswers()
       .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
+        auto* presets = dialog.findChild<QComboBox*>(field::kPreset);
+        presets->setCurrentIndex(presets->findText("20以内退位减法"));
+        dialog.findChild<QLineEdit*>(field::kTitle)->setText("三年级二班口算");
+        dialog.findChild<QCheckBox*>(field::kNameLine)->setChecked(true);
         QTest::qWait(300);
+        frame = dialog.frameGeometry();
         dialogShot = dialog.screen()->grabWindow(dialog.winId()).toImage();
         for (const char* name :
-             {qt::batch_field::kSheets, qt::batch_field::kAnswers, qt::batch_field::kFormat,
-              qt::batch_field::kFile, qt::batch_field::kBrowse, qt::batch_field::kFirstCode}) {
+             {field::kSheets,   field::kAnswers,    field::kFormat,   field::kFile,
+              field::kBrowse,   field::kFirstCode,  field::kPreset,   field::kSecondFrom,
+              field::kSecondTo, field::kResultFrom, field::kResultTo, field::kCarry,
+              field::kBorrow,   field::kRemainder,  field::kBlank,    field::kDistinct,
+              field::kTitle,    field::kNameLine,   field::kPreview,  field::kPreviewKey}) {
           const QWidget* field = dialog.findChild<QWidget*>(name);
           fields.emplace_back(name, QRect(field->mapTo(&dialog, QPoint(0, 0)), field->size()));
         }
@@ -155,6 +169,8 @@ TEST_F(WindowScreenshot, TheBatchDialogShowsEveryField) {
       .Run([&] { window->findChild<QAction*>(qt::kBatchAction)->trigger(); });
   ASSERT_FALSE(dialogShot.isNull());
   dialogShot.save(QDir::current().filePath("kalkora-batch-dialog.png"));
+  EXPECT_LE(frame.width(), 1366);
+  EXPECT_LE(frame.height(), 768 - 40) << "room for a panel";
   for (const auto& [name, area] : fields) {
     SCOPED_TRACE(name);
     EXPECT_TRUE(dialogShot.rect().contains(area));

@@ -12,7 +12,6 @@ namespace kalkora::qt {
 namespace {
 
 constexpr int kNumberBoxWidth = 72;  // pixels: a bound of a dozen digits scrolls in its box
-constexpr int kUnlimited = -1;       // a share box's value that shows 不限
 
 QLineEdit* NumberBox(const char* name, QWidget* parent) {
   auto* box = Named(new QLineEdit(parent), name);
@@ -20,18 +19,8 @@ QLineEdit* NumberBox(const char* name, QWidget* parent) {
   return box;
 }
 
-QSpinBox* ShareBox(const char* name, const QString& tip, QWidget* parent) {
-  auto* box = Named(new QSpinBox(parent), name);
-  box->setRange(kUnlimited, 100);
-  box->setSuffix(QStringLiteral("%"));
-  box->setSpecialValueText(QStringLiteral("不限"));
-  box->setValue(kUnlimited);
-  box->setToolTip(tip);
-  return box;
-}
-
-std::optional<int> Share(const QSpinBox& box) {
-  return box.value() == kUnlimited ? std::nullopt : std::optional<int>(box.value());
+ShareChoice* ShareBox(const char* name, const QString& tip, QWidget* parent) {
+  return Named(new ShareChoice(tip, parent), name);
 }
 
 // Two boxes of a range with 到 between them.
@@ -82,15 +71,6 @@ RuleGroup::RuleGroup(std::function<void()> changed, QWidget* parent)
   blank_->setToolTip(QStringLiteral("空写成“（　　）”，只有一个数能填；分数只能填得数"));
   distinct_->setToolTip(QStringLiteral("同一份里没有两道相同的题"));
 
-  auto* shares = new QHBoxLayout;
-  shares->addWidget(carry_);
-  shares->addSpacing(8);
-  shares->addWidget(new QLabel(QStringLiteral("退位："), this));
-  shares->addWidget(borrow_);
-  shares->addSpacing(8);
-  shares->addWidget(new QLabel(QStringLiteral("余数："), this));
-  shares->addWidget(remainder_);
-  shares->addStretch(1);
   auto* blankRow = new QHBoxLayout;
   blankRow->addWidget(blank_);
   blankRow->addSpacing(16);
@@ -101,15 +81,18 @@ RuleGroup::RuleGroup(std::function<void()> changed, QWidget* parent)
   rows->addRow(QStringLiteral("常用练习："), preset_);
   rows->addRow(QStringLiteral("第二个数："), RangeRow(secondFrom_, secondTo_, this));
   rows->addRow(QStringLiteral("结果："), RangeRow(resultFrom_, resultTo_, this));
-  rows->addRow(QStringLiteral("进位："), shares);
-  rows->addRow(QStringLiteral("填空："), blankRow);
+  rows->addRow(QStringLiteral("进位："), carry_);
+  rows->addRow(QStringLiteral("退位："), borrow_);
+  rows->addRow(QStringLiteral("余数："), remainder_);
+  rows->addRow(QStringLiteral("填空位置："), blankRow);
 
   connect(preset_, &QComboBox::currentIndexChanged, this, &RuleGroup::ChoosePreset);
   for (QLineEdit* box : {secondFrom_, secondTo_, resultFrom_, resultTo_}) {
     connect(box, &QLineEdit::textChanged, this, changed);
   }
-  for (QSpinBox* box : {carry_, borrow_, remainder_}) {
-    connect(box, &QSpinBox::valueChanged, this, changed);
+  for (ShareChoice* box : {carry_, borrow_, remainder_}) {
+    connect(&box->kind(), &QComboBox::currentIndexChanged, this, changed);
+    connect(&box->percent(), &QSpinBox::valueChanged, this, changed);
   }
   connect(preset_, &QComboBox::currentIndexChanged, this, changed);
   connect(blank_, &QComboBox::currentIndexChanged, this, changed);
@@ -122,9 +105,9 @@ RuleFields RuleGroup::fields() const {
           ToUtf8(secondTo_->text()),
           ToUtf8(resultFrom_->text()),
           ToUtf8(resultTo_->text()),
-          Share(*carry_),
-          Share(*borrow_),
-          Share(*remainder_),
+          carry_->share(),
+          borrow_->share(),
+          remainder_->share(),
           static_cast<BlankPlace>(blank_->currentData().toInt()),
           distinct_->isChecked()};
 }
@@ -140,9 +123,9 @@ void RuleGroup::Fill(const RuleFields& fields) {
   secondTo_->setText(ToQString(fields.secondTo));
   resultFrom_->setText(ToQString(fields.resultFrom));
   resultTo_->setText(ToQString(fields.resultTo));
-  carry_->setValue(fields.carry.value_or(kUnlimited));
-  borrow_->setValue(fields.borrow.value_or(kUnlimited));
-  remainder_->setValue(fields.remainder.value_or(kUnlimited));
+  carry_->setShare(fields.carry);
+  borrow_->setShare(fields.borrow);
+  remainder_->setShare(fields.remainder);
   blank_->setCurrentIndex(blank_->findData(static_cast<int>(fields.blank)));
   distinct_->setChecked(fields.distinct);
 }

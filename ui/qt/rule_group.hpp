@@ -4,10 +4,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <functional>
 
 #include "core/app/rule_fields.hpp"
+#include "ui/qt/share_choice.hpp"
 
 namespace kalkora::qt {
 
@@ -29,10 +29,10 @@ inline constexpr const char* kDistinct = "distinct";
 inline constexpr char kNoPreset[] = "（不用）";
 
 // The 批量生成 dialog's 题目要求: 常用练习, the second operands' and the results' ranges, the
-// shares that carry, borrow or leave a remainder (不限 or 0-100 %), where the pupil fills in,
-// and 不重复. Choosing a preset fills the fields with it and 不用 clears them; a field edited
-// afterwards overrides the preset, which stays chosen. The fields are read by the core
-// (ReadRuleFields); `changed` runs after every change of any of them.
+// shares that carry, borrow or leave a remainder (不限, 全部, 没有 or 比例 with a percent), where
+// the pupil fills in, and 不重复. Choosing a preset fills the fields with it and 不用 clears them;
+// a field edited afterwards overrides the preset, which stays chosen. The fields are read by the
+// core (ReadRuleFields); `changed` runs after every change of any of them.
 class RuleGroup : public QGroupBox {
  public:
   RuleGroup(std::function<void()> changed, QWidget* parent);
@@ -48,9 +48,9 @@ class RuleGroup : public QGroupBox {
   QLineEdit* secondTo_;
   QLineEdit* resultFrom_;
   QLineEdit* resultTo_;
-  QSpinBox* carry_;
-  QSpinBox* borrow_;
-  QSpinBox* remainder_;
+  ShareChoice* carry_;
+  ShareChoice* borrow_;
+  ShareChoice* remainder_;
   QComboBox* blank_;
   QCheckBox* distinct_;
 };

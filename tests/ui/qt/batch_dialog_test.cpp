@@ -83,7 +83,7 @@ QStringList RuleTexts(qt::BatchDialog& dialog) {
     texts << Field<QLineEdit>(dialog, name).text();
   }
   for (const char* name : {field::kCarry, field::kBorrow, field::kRemainder}) {
-    texts << Field<QSpinBox>(dialog, name).text();
+    texts << Field<qt::ShareChoice>(dialog, name).text();
   }
   texts << Field<QComboBox>(dialog, field::kBlank).currentText();
   texts << (Field<QCheckBox>(dialog, field::kDistinct).isChecked() ? "不重复" : "");
@@ -400,7 +400,7 @@ TEST_F(BatchDialogTest, TheRuleFieldsGiveTheRulesOrTheRefusalShownInThePreview) 
     return [=](qt::BatchDialog& d) { Field<QLineEdit>(d, name).setText(value); };
   };
   const auto share = [](const char* name, int percent) -> Fill {
-    return [=](qt::BatchDialog& d) { Field<QSpinBox>(d, name).setValue(percent); };
+    return [=](qt::BatchDialog& d) { Field<qt::ShareChoice>(d, name).setShare(percent); };
   };
   const auto all = [](std::vector<Fill> fills) -> Fill {
     return [=](qt::BatchDialog& d) {
@@ -467,7 +467,7 @@ TEST_F(BatchDialogTest, TheRuleFieldsGiveTheRulesOrTheRefusalShownInThePreview) 
        {},
        [](auto& d) {
          ChoosePreset(d, "表内除法");
-         Field<QSpinBox>(d, field::kRemainder).setValue(100);
+         Field<qt::ShareChoice>(d, field::kRemainder).setShare(100);
        },
        division,
        {},
@@ -538,8 +538,8 @@ TEST_F(BatchDialogTest, APresetFillsTheRulesAndTheSetIsWrittenWithItsKind) {
         EXPECT_EQ(RuleTexts(dialog), unset);
         ChoosePreset(dialog, "20以内退位减法");
         EXPECT_EQ(RuleTexts(dialog),
-                  (QStringList{"2", "9", "", "", "不限", "100%", "不限", "得数", ""}));
-        Field<QSpinBox>(dialog, field::kBorrow).setValue(50);
+                  (QStringList{"2", "9", "", "", "不限", "全部", "不限", "得数", ""}));
+        Field<qt::ShareChoice>(dialog, field::kBorrow).setShare(50);
         EXPECT_EQ(presets.currentText(), "20以内退位减法") << "the preset stays chosen";
         Settle(dialog);
         EXPECT_EQ(Field<QLabel>(dialog, field::kSettings).text(),

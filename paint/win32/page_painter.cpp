@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "paint/win32/gdi_object.hpp"
 #include "system/win32/utf16.hpp"
@@ -46,36 +47,63 @@ class PageDrawing {
     Polyline(dc_, ends, 2);
   }
 
-  // A text at the top of its box, left or centred. One wider than its box (a face narrower
-  // than another's may leave a long problem too wide) is set narrower to fit, not cut off.
+  // A text at the top of its box, left or centred. One wider than its box (a face wider than
+  // the layout's may leave a long problem too wide) is set in a narrower font to fit, not cut
+  // off; where the face narrows no further (a bold face made up by the system from the
+  // regular one keeps its extra width), its characters are set closer.
   void Text(const PageText& text) {
     if (text.text.empty()) return;
     const std::wstring wide = ToUtf16(text.text);
-    const int count = static_cast<int>(wide.size());
     const int room = X(text.box.x + text.box.width) - X(text.box.x);
     SelectObject(dc_, Font(text.points, text.bold, 0));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc_, wide.c_str(), count, &extent);
-    if (extent.cx > room) {
+    int extent = Extent(wide);
+    if (extent > room) {
       TEXTMETRICW metrics{};
       GetTextMetricsW(dc_, &metrics);
       int average = metrics.tmAveCharWidth;
       // The face's widths do not scale exactly with its average: a few closer tries.
-      for (int tries = 0; tries < 3 && extent.cx > room && average > 1; ++tries) {
-        average = std::max(1, static_cast<int>(static_cast<long long>(average) * room / extent.cx));
+      for (int tries = 0; tries < 3 && extent > room && average > 1; ++tries) {
+        average = std::max(1, static_cast<int>(static_cast<long long>(average) * room / extent));
         SelectObject(dc_, Font(text.points, text.bold, average));
-        GetTextExtentPoint32W(dc_, wide.c_str(), count, &extent);
+        extent = Extent(wide);
       }
     }
-    const int left = X(text.box.x) + (text.align == TextAlign::Centre ? (room - extent.cx) / 2 : 0);
-    ExtTextOutW(dc_, left, Y(text.box.y), 0, nullptr, wide.c_str(), static_cast<UINT>(count),
-                nullptr);
+    std::vector<INT> advances;
+    if (extent > room) {
+      advances = CloserAdvances(wide, room);
+      extent = room;
+    }
+    const int left = X(text.box.x) + (text.align == TextAlign::Centre ? (room - extent) / 2 : 0);
+    ExtTextOutW(dc_, left, Y(text.box.y), 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()),
+                advances.empty() ? nullptr : advances.data());
   }
 
  private:
   int Length(double twips) const { return static_cast<int>(std::lround(twips * scale_)); }
   int X(int twips) const { return left_ + Length(twips); }
   int Y(int twips) const { return top_ + Length(twips); }
+
+  int Extent(const std::wstring& text) const {
+    SIZE extent{};
+    GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+  }
+
+  // The advances of the characters in the selected font, scaled down to add up to `room`.
+  std::vector<INT> CloserAdvances(const std::wstring& text, int room) const {
+    const int count = static_cast<int>(text.size());
+    std::vector<INT> ends(text.size());
+    SIZE extent{};
+    GetTextExtentExPointW(dc_, text.c_str(), count, 0, nullptr, ends.data(), &extent);
+    std::vector<INT> advances(text.size());
+    int previous = 0;
+    for (std::size_t i = 0; i < ends.size() && extent.cx > 0; ++i) {
+      const int end = static_cast<int>(static_cast<long long>(ends[i]) * room / extent.cx);
+      advances[i] = end - previous;
+      previous = end;
+    }
+    return advances;
+  }
 
   HGDIOBJ Pen(int width) {
     GdiObject& pen = pens_[width];

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -14,9 +16,11 @@
 
 #include "batch_dialog_driver.hpp"
 #include "core/app/batch_messages.hpp"
+#include "core/app/batch_preview.hpp"
 #include "core/generate/rule_presets.hpp"
 #include "core/generate/sheet_rules.hpp"
 #include "core/word/page_layout.hpp"
+#include "paint/win32/page_painter.hpp"
 #include "system/win32/utf16.hpp"
 #include "ui/win32/batch_dialog.hpp"
 #include "ui/win32/batch_dialog_layout.hpp"
@@ -357,15 +361,13 @@ TEST_F(BatchDialogTest, APresetFillsTheGroupWithItsRules) {
   }
 }
 
-// The title, the name line and the code reach 生成; 预览答案 can only be ticked while the key
-// is written. The preview redraws itself a moment after a change.
-TEST_F(BatchDialogTest, TheTitleNameLineAndKeyReachTheChoiceAndThePreview) {
-  bool keyWhileAnswers = false, keyOffWithoutAnswers = false, clearedItself = false;
+// The title, the name line and the code reach 生成. The preview redraws itself a moment after
+// a change.
+TEST_F(BatchDialogTest, TheTitleNameLineAndCodeReachTheChoice) {
+  bool clearedItself = false;
   std::string refused;
   const std::vector<BatchChoice> submitted = Run([&](const testing::BatchDialogDriver& dialog) {
-    keyWhileAnswers = dialog.Enabled(win32::kBatchPreviewKey);
     dialog.Click(win32::kBatchAnswers);
-    keyOffWithoutAnswers = WaitUntil([&] { return !dialog.Enabled(win32::kBatchPreviewKey); });
     dialog.Type(win32::kBatchResultTo, "x");
     WaitUntil([&] { return !(refused = dialog.Text(win32::kBatchPreview)).empty(); });
     dialog.Type(win32::kBatchResultTo, "");
@@ -375,8 +377,6 @@ TEST_F(BatchDialogTest, TheTitleNameLineAndKeyReachTheChoiceAndThePreview) {
     dialog.Type(win32::kBatchFirstCode, "482913");
     Generate(dialog);
   });
-  EXPECT_TRUE(keyWhileAnswers);
-  EXPECT_TRUE(keyOffWithoutAnswers);
   EXPECT_NE(refused.find(kResultToLabel), std::string::npos) << refused;
   EXPECT_TRUE(clearedItself);
   ASSERT_EQ(submitted.size(), 1u);
@@ -385,6 +385,109 @@ TEST_F(BatchDialogTest, TheTitleNameLineAndKeyReachTheChoiceAndThePreview) {
   EXPECT_EQ(submitted[0].firstCode, 482913);
   EXPECT_FALSE(submitted[0].answers);
   EXPECT_EQ(submitted[0].sheets, 1);
+}
+
+// A picture of a window's client area, top-down rows of 0xRRGGBB pixels, painted by `paint`
+// into a memory DC.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+  friend bool operator==(const Picture&, const Picture&) = default;
+};
+
+Picture Paint(SIZE size, const std::function<void(HDC)>& paint) {
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  paint(dc);
+  GdiFlush();
+  Picture picture{size.cx, size.cy, {}};
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  picture.pixels.assign(first, first + size.cx * size.cy);
+  for (std::uint32_t& pixel : picture.pixels) pixel &= 0xffffff;
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return picture;
+}
+
+SIZE ClientSize(HWND window) {
+  RECT area{};
+  GetClientRect(window, &area);
+  return {area.right, area.bottom};
+}
+
+// What the pane paints when asked to print its client area.
+Picture PaneShown(HWND pane) {
+  return Paint(ClientSize(pane), [pane](HDC dc) {
+    SendMessageW(pane, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  });
+}
+
+// The page as the painter draws it into the pane: on the dialog's face, a 4-pixel margin
+// around the paper.
+Picture PageInPane(const PageLayout& page, SIZE pane) {
+  return Paint(pane, [&](HDC dc) {
+    const RECT area{0, 0, pane.cx, pane.cy};
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    win32::PaintPage(dc, page, {4, 4, pane.cx - 4, pane.cy - 4});
+  });
+}
+
+// The preview is the first sheet 生成 writes, with its code, title and name line, or with
+// 预览答案 its key; 预览答案 can only be ticked while the key is written.
+TEST_F(BatchDialogTest, ThePreviewShowsTheFirstSheetOrItsKeyAsTheyAreWritten) {
+  BatchChoice choice;
+  choice.firstCode = 482913;
+  choice.title = "三年级二班";
+  choice.nameLine = true;
+  const std::optional<PageLayout> sheet = PreviewBatch(input_, choice, false).page;
+  const std::optional<PageLayout> key = PreviewBatch(input_, choice, true).page;
+  ASSERT_TRUE(sheet && key);
+  Picture shownSheet, shownKey, shownWithoutKey;
+  SIZE size{};
+  bool keyWhileAnswers = false, keyWithoutAnswers = true;
+  Run([&](const testing::BatchDialogDriver& dialog) {
+    const HWND pane = dialog.Control(win32::kBatchPreview);
+    size = ClientSize(pane);
+    dialog.Type(win32::kBatchFirstCode, "482913");
+    dialog.Type(win32::kBatchTitle, " 三年级二班 ");
+    dialog.Click(win32::kBatchNameLine);
+    dialog.Redraw();
+    shownSheet = PaneShown(pane);
+    keyWhileAnswers = dialog.Enabled(win32::kBatchPreviewKey);
+    dialog.Click(win32::kBatchPreviewKey);
+    dialog.Redraw();
+    shownKey = PaneShown(pane);
+    dialog.Click(win32::kBatchAnswers);
+    dialog.Redraw();
+    keyWithoutAnswers = dialog.Enabled(win32::kBatchPreviewKey);
+    shownWithoutKey = PaneShown(pane);
+    dialog.Click(IDCANCEL);
+  });
+  EXPECT_TRUE(shownSheet == PageInPane(*sheet, size)) << "the first sheet, as it is written";
+  EXPECT_TRUE(shownKey == PageInPane(*key, size)) << "its key";
+  EXPECT_TRUE(shownWithoutKey == shownSheet) << "no key is written";
+  EXPECT_TRUE(keyWhileAnswers);
+  EXPECT_FALSE(keyWithoutAnswers);
+
+  // Drawn: much white paper, with dark lines and texts on it; the key has more of them.
+  const auto count = [](const Picture& picture, auto&& kind) {
+    return std::count_if(picture.pixels.begin(), picture.pixels.end(), kind);
+  };
+  const auto white = [](std::uint32_t pixel) { return pixel == 0xffffff; };
+  const auto dark = [](std::uint32_t pixel) {
+    return ((pixel >> 16 & 0xff) + (pixel >> 8 & 0xff) + (pixel & 0xff)) < 3 * 160;
+  };
+  const long pixels = size.cx * size.cy;
+  EXPECT_GT(count(shownSheet, white), pixels / 2);
+  EXPECT_GT(count(shownSheet, dark), pixels / 200);
+  EXPECT_LT(count(shownSheet, dark), pixels / 10);
+  EXPECT_GT(count(shownKey, dark), count(shownSheet, dark));
 }
 
 // A set of many slow sheets: the progress window comes after a second, and its 取消 ends the

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "paint/win32/page_painter.hpp"
 #include "system/win32/utf16.hpp"
 
 namespace kalkora::win32 {
 namespace {
 
 constexpr int kMessageMargin = 12;  // pixels between a message and the pane's edges
+constexpr int kPageMargin = 4;      // pixels around the paper, so that its edges show
 
 struct PaneState {
   std::optional<PageLayout> page;
@@ -57,7 +59,13 @@ void Paint(HWND pane, HDC target) {
   }
   const HGDIOBJ previous = SelectObject(memory, bitmap);
   FillRect(memory, &area, GetSysColorBrush(COLOR_BTNFACE));
-  if (!state->page) DrawMessage(memory, area, TextOf(pane), state->font);
+  if (state->page) {
+    const RECT paper{area.left + kPageMargin, area.top + kPageMargin, area.right - kPageMargin,
+                     area.bottom - kPageMargin};
+    PaintPage(memory, *state->page, paper);
+  } else {
+    DrawMessage(memory, area, TextOf(pane), state->font);
+  }
   BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
   SelectObject(memory, previous);
   DeleteObject(bitmap);

@@ -5,22 +5,30 @@
 
 #include <algorithm>
 #include <charconv>
+#include <variant>
 #include <vector>
 
 #include "core/app/batch_command.hpp"
 #include "core/app/batch_messages.hpp"
+#include "core/app/batch_preview.hpp"
 #include "core/generate/sheet.hpp"
 #include "system/win32/utf16.hpp"
 #include "ui/win32/batch_dialog_layout.hpp"
 #include "ui/win32/batch_file.hpp"
 #include "ui/win32/batch_memory.hpp"
+#include "ui/win32/control_ids.hpp"
 #include "ui/win32/dialog_window.hpp"
+#include "ui/win32/page_preview.hpp"
+#include "ui/win32/rule_group.hpp"
 
 namespace kalkora::win32 {
 namespace {
 
 constexpr const char* kNoFile = "请选择要保存的文件。";
-constexpr const char* kPdfUnavailable = "PDF 不可用：没有安装 Word";
+constexpr const char* kPdfUnavailable = "PDF 不可用：没有 PDF 打印机，也没有安装 Word";
+// After a change the preview waits this long for the next one, so that typing a number
+// redraws it once.
+constexpr UINT kRefreshDelayMs = 30;
 
 // The number a box holds, or nothing when it holds anything but 1 to 9 digits.
 std::optional<int> NumberIn(const std::string& text) {
@@ -55,7 +63,7 @@ class BatchDialog {
               BatchMemory memory, BatchSubmit submit)
       : instance_(instance),
         folder_(std::move(folder)),
-        today_(input.today),
+        input_(input),
         memory_(std::move(memory)),
         pdfAvailable_(input.pdfAvailable),
         submit_(std::move(submit)) {
@@ -64,13 +72,18 @@ class BatchDialog {
   }
 
   void Ask(HWND owner, const std::string& settingsSummary) {
-    if (!RegisterDialogClass(instance_, kBatchDialogClass, WindowProc, IDC_ARROW)) return;
+    if (!RegisterDialogClass(instance_, kBatchDialogClass, WindowProc, IDC_ARROW) ||
+        !RegisterPagePreviewClass(instance_)) {
+      return;
+    }
     dialog_ = CreateDialogFrame(owner, instance_, kBatchDialogClass, BatchDialogLayout(), this);
     if (!dialog_) return;
     if (CreateDialogControls(dialog_, instance_, BatchDialogLayout(), font_.get())) {
       Fill(settingsSummary);
+      Refresh();  // the dialog opens with its preview
       RunModal(dialog_, owner, done_);
     }
+    KillTimer(dialog_, kPreviewTimerId);
     DestroyWindow(dialog_);
   }
 
@@ -92,13 +105,16 @@ class BatchDialog {
     SendDlgItemMessageW(dialog_, kBatchFormat, CB_SETCURSEL,
                         memory_.format == DocumentFormat::Pdf ? 1 : 0, 0);
     SetControlText(dialog_, kBatchFile,
-                   WithFormatExtension(DefaultBatchPath(folder_, today_), memory_.format));
+                   WithFormatExtension(DefaultBatchPath(folder_, input_.today), memory_.format));
     SendDlgItemMessageW(dialog_, kBatchFirstCode, EM_SETLIMITTEXT, 6, 0);
     if (memory_.firstCode) {
       SetControlText(dialog_, kBatchFirstCode, std::to_string(*memory_.firstCode));
     }
     SendDlgItemMessageW(dialog_, kBatchFirstCode, EM_SETCUEBANNER, TRUE,
                         reinterpret_cast<LPARAM>(L"留空则随机"));
+    FillRuleGroup(dialog_);
+    SendDlgItemMessageW(dialog_, kBatchTitle, EM_SETCUEBANNER, TRUE,
+                        reinterpret_cast<LPARAM>(L"数学作业练习"));
     SetFocus(GetDlgItem(dialog_, kBatchSheets));
   }
 
@@ -106,6 +122,65 @@ class BatchDialog {
     return SendDlgItemMessageW(dialog_, kBatchFormat, CB_GETCURSEL, 0, 0) == 1
                ? DocumentFormat::Pdf
                : DocumentFormat::Docx;
+  }
+
+  // The rules the group sets, or why they cannot be read or met; the settings above follow a
+  // preset's kind and range.
+  std::variant<SheetRules, UserMessage> Rules() {
+    std::variant<SheetRules, UserMessage> rules = ReadRuleFields(ReadRuleGroup(dialog_));
+    if (const auto* read = std::get_if<SheetRules>(&rules)) {
+      const SheetSettings settings = WithRules(input_.form, *read);
+      SetControlText(dialog_, kBatchSettings, SettingsSummary(settings));
+      if (std::optional<UserMessage> conflict = RulesConflict(settings)) return *conflict;
+    }
+    return rules;
+  }
+
+  // What the fields choose, apart from the count and the file, which only 生成 reads.
+  BatchChoice Choice(const SheetRules& rules) const {
+    BatchChoice chosen;
+    chosen.answers = IsDlgButtonChecked(dialog_, kBatchAnswers) == BST_CHECKED;
+    const std::string code = Trimmed(ControlText(dialog_, kBatchFirstCode));
+    // A code that is no number (pasted past the digits-only box) is taken as 0, out of range.
+    if (!code.empty()) chosen.firstCode = NumberIn(code).value_or(0);
+    chosen.rules = rules;
+    chosen.title = Trimmed(ControlText(dialog_, kBatchTitle));
+    chosen.nameLine = IsDlgButtonChecked(dialog_, kBatchNameLine) == BST_CHECKED;
+    return chosen;
+  }
+
+  void ScheduleRefresh() { SetTimer(dialog_, kPreviewTimerId, kRefreshDelayMs, nullptr); }
+
+  // The preview and 生成 as the fields are now: the first sheet or its key, or the refusal.
+  void Refresh() {
+    KillTimer(dialog_, kPreviewTimerId);
+    const bool answers = IsDlgButtonChecked(dialog_, kBatchAnswers) == BST_CHECKED;
+    EnableWindow(GetDlgItem(dialog_, kBatchPreviewKey), answers);
+    const HWND preview = GetDlgItem(dialog_, kBatchPreview);
+    const std::variant<SheetRules, UserMessage> rules = Rules();
+    EnableWindow(GetDlgItem(dialog_, IDOK), std::holds_alternative<SheetRules>(rules));
+    if (const auto* refusal = std::get_if<UserMessage>(&rules)) {
+      return ShowPreviewMessage(preview, refusal->text);
+    }
+    const bool key = answers && IsDlgButtonChecked(dialog_, kBatchPreviewKey) == BST_CHECKED;
+    BatchPreview shown = PreviewBatch(input_, Choice(std::get<SheetRules>(rules)), key);
+    if (shown.page) {
+      ShowPreviewPage(preview, std::move(*shown.page));
+    } else {
+      ShowPreviewMessage(preview, shown.refusal.text);
+    }
+  }
+
+  // Where a change shows: the preset fills the group, and the preview is redrawn soon.
+  void FollowChange(int id, WORD notification) {
+    const bool edited = notification == EN_CHANGE &&
+                        (IsRuleField(id) || id == kBatchTitle || id == kBatchFirstCode);
+    const bool chosen = notification == CBN_SELCHANGE && IsRuleField(id);
+    const bool ticked =
+        notification == BN_CLICKED &&
+        (IsRuleField(id) || id == kBatchAnswers || id == kBatchNameLine || id == kBatchPreviewKey);
+    if (chosen && id == kBatchPreset) FollowPreset(dialog_);
+    if (edited || chosen || ticked) ScheduleRefresh();
   }
 
   void Warn(const std::string& text, int focus) {
@@ -142,20 +217,24 @@ class BatchDialog {
   }
 
   void Accept() {
+    // A 生成 that comes before the redraw (Enter pressed at once after a change) still meets
+    // the rules' refusal.
+    const std::variant<SheetRules, UserMessage> rules = Rules();
+    if (const auto* refusal = std::get_if<UserMessage>(&rules)) {
+      Refresh();
+      return Warn(refusal->text, kBatchPreset);
+    }
     const std::optional<int> sheets = NumberIn(Trimmed(ControlText(dialog_, kBatchSheets)));
     if (!sheets || *sheets < 1 || *sheets > kMostSheets) {
       return Warn(SheetCountMessage().text, kBatchSheets);
     }
     const std::string typed = Trimmed(ControlText(dialog_, kBatchFile));
     if (typed.empty()) return Warn(kNoFile, kBatchFile);
-    BatchChoice chosen{*sheets, IsDlgButtonChecked(dialog_, kBatchAnswers) == BST_CHECKED,
-                       AbsoluteIn(folder_, WithFormatExtension(typed, Format())), std::nullopt};
-    const std::string code = Trimmed(ControlText(dialog_, kBatchFirstCode));
-    if (!code.empty()) {
-      chosen.firstCode = NumberIn(code);
-      if (!chosen.firstCode || !IsSheetCode(*chosen.firstCode)) {
-        return Warn(SheetCodeMessage().text, kBatchFirstCode);
-      }
+    BatchChoice chosen = Choice(std::get<SheetRules>(rules));
+    chosen.sheets = *sheets;
+    chosen.path = AbsoluteIn(folder_, WithFormatExtension(typed, Format()));
+    if (chosen.firstCode && !IsSheetCode(*chosen.firstCode)) {
+      return Warn(SheetCodeMessage().text, kBatchFirstCode);
     }
     if (!MayReplace(dialog_, BatchFiles(chosen.path, chosen.answers))) return;
     SetControlText(dialog_, kBatchFile, chosen.path);
@@ -173,7 +252,12 @@ class BatchDialog {
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<BatchDialog*>(DialogSelf(window, message, lParam));
+    if (self && message == WM_TIMER && wParam == kPreviewTimerId) {
+      self->Refresh();
+      return 0;
+    }
     if (self && message == WM_COMMAND) {
+      self->FollowChange(LOWORD(wParam), HIWORD(wParam));
       switch (LOWORD(wParam)) {
         case IDOK:
           self->Accept();
@@ -198,7 +282,7 @@ class BatchDialog {
 
   HINSTANCE instance_;
   std::string folder_;
-  LocalDateTime today_;
+  BatchDialogInput input_;
   BatchMemory memory_;
   bool pdfAvailable_;
   DialogFont font_;

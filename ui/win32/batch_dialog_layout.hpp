@@ -20,6 +20,22 @@ enum BatchControl : int {
   kBatchFirstCode,   // 起始卷号, empty for a random one
   kBatchMostSheets,  // the count's limit, beside it
   kBatchFormatNote,  // why PDF is not offered, when it is not
+  // The 题目要求 group: 常用练习, the second operands' and the results' ranges, the shares
+  // (不限, 0%, 10%, … 100%), where the pupil fills in, and 不重复.
+  kBatchPreset,
+  kBatchSecondFrom,
+  kBatchSecondTo,
+  kBatchResultFrom,
+  kBatchResultTo,
+  kBatchCarry,
+  kBatchBorrow,
+  kBatchRemainder,
+  kBatchBlank,
+  kBatchDistinct,
+  kBatchTitle,       // empty: 数学作业练习
+  kBatchNameLine,    // 班级姓名栏
+  kBatchPreview,     // the first sheet or its key as it is written, or why there is none
+  kBatchPreviewKey,  // 预览答案
   kBatchProgressText = 3101,
   kBatchProgressBar,
 };
@@ -32,7 +48,9 @@ enum class DialogControlKind {
   CheckBox,
   DropDown,
   Button,
-  Progress
+  Progress,
+  GroupBox,
+  Preview  // a page preview pane (page_preview.hpp)
 };
 
 // One control: its id (-1 for a label nothing refers to), kind, text and place in the
@@ -51,7 +69,8 @@ struct DialogLayout {
   std::span<const DialogControl> controls;
 };
 
-// 批量生成: the settings, 份数, 同时生成答案, 格式, 文件 with 浏览…, 起始卷号, 生成 and 取消.
+// 批量生成: the settings, 份数, 同时生成答案, 格式, 文件 with 浏览…, 起始卷号, the 题目要求 group,
+// 标题 and 班级姓名栏 on the left; the preview with 预览答案 on the right; 生成 and 取消.
 const DialogLayout& BatchDialogLayout();
 // The progress of a class set that takes a while: a line of text, the bar and 取消.
 const DialogLayout& BatchProgressLayout();

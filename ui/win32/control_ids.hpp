@@ -1,5 +1,7 @@
 #pragma once
 
+#include <basetsd.h>
+
 #include <string_view>
 
 namespace kalkora::win32 {
@@ -9,5 +11,8 @@ namespace kalkora::win32 {
 int ControlId(std::string_view name);
 
 inline constexpr int kClockTimerId = 1;
+// 批量生成's redraw of its preview, a moment after a change; a test driver sends WM_TIMER
+// with it to have the preview redrawn at once.
+inline constexpr UINT_PTR kPreviewTimerId = 2;
 
 }  // namespace kalkora::win32

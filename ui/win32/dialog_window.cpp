@@ -6,6 +6,7 @@
 
 #include "core/app/form_table.hpp"
 #include "system/win32/utf16.hpp"
+#include "ui/win32/page_preview.hpp"
 
 namespace kalkora::win32 {
 namespace {
@@ -37,6 +38,10 @@ NativeControl NativeOf(DialogControlKind kind, int id) {
               WS_TABSTOP | static_cast<DWORD>(id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
     case DialogControlKind::Progress:
       return {PROGRESS_CLASSW, 0, 0};
+    case DialogControlKind::GroupBox:
+      return {WC_BUTTONW, BS_GROUPBOX, 0};
+    case DialogControlKind::Preview:
+      return {kPagePreviewClass, 0, WS_EX_CLIENTEDGE};
   }
   return {WC_STATICW, 0, 0};
 }

@@ -39,7 +39,8 @@ class DialogFont {
   HFONT font_ = nullptr;
 };
 
-// Every control of the layout as a native control with its id, in the font.
+// Every control of the layout as a native control with its id, in the font. A layout with a
+// preview pane needs RegisterPagePreviewClass first.
 bool CreateDialogControls(HWND dialog, HINSTANCE instance, const DialogLayout& layout, HFONT font);
 
 // Shows the window and runs its messages (tab and the Enter and Esc keys included) until

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "batch_dialog_driver.hpp"
 #include "core/app/batch_command.hpp"
 #include "core/app/batch_messages.hpp"
 #include "core/base/form_names.hpp"
@@ -245,14 +246,15 @@ TEST_F(KalkoraBatch, PdfGoesThroughWordCallByCall) {
   EXPECT_EQ(program->Close(), 0u);
 }
 
-// Without Word nothing makes a PDF: the dialog says so before 生成 and keeps the Word format.
+// Without a PDF printer or Word nothing makes a PDF: the dialog says so before 生成 and keeps
+// the Word format.
 TEST_F(KalkoraBatch, WithoutWordPdfIsShownUnavailableWithItsReason) {
   auto program = Start();
   ASSERT_TRUE(program->Started());
   const HWND dialog = OpenDialog(*program);
   ASSERT_NE(dialog, nullptr) << "no batch dialog";
   EXPECT_EQ(FormatItem(dialog, 1), "PDF (.pdf)：不可用");
-  EXPECT_EQ(Field(dialog, win32::kBatchFormatNote), "PDF 不可用：没有安装 Word");
+  EXPECT_EQ(Field(dialog, win32::kBatchFormatNote), "PDF 不可用：没有 PDF 打印机，也没有安装 Word");
   ChoosePdf(dialog);
   EXPECT_EQ(FormatChosen(dialog), 0);
   EXPECT_TRUE(Field(dialog, win32::kBatchFile).ends_with(".docx"));
@@ -309,6 +311,38 @@ TEST_F(KalkoraBatch, ACountTypedPastTheLimitIsRefusedWithTheLimit) {
   EXPECT_EQ(Field(dialog, win32::kBatchSheets), "100000");
   EXPECT_TRUE(Files().empty());
   PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+  EXPECT_EQ(program->Close(), 0u);
+}
+
+// A preset chosen in 题目要求 sets the set's kind and range, and the key says its rules, a
+// share changed after it among them.
+TEST_F(KalkoraBatch, APresetChosenInTheDialogMakesTheSetOfItsKind) {
+  auto program = Start();
+  ASSERT_TRUE(program->Started());
+  const HWND window = OpenDialog(*program);
+  ASSERT_NE(window, nullptr) << "no batch dialog";
+  const testing::BatchDialogDriver dialog(window);
+  dialog.ChoosePreset("20以内退位减法");
+  EXPECT_EQ(dialog.Text(win32::kBatchSecondFrom), "2");
+  EXPECT_EQ(dialog.Text(win32::kBatchSecondTo), "9");
+  EXPECT_EQ(dialog.Picked(win32::kBatchBorrow), "100%");
+  dialog.Pick(win32::kBatchBorrow, "50%");
+  dialog.Redraw();
+  EXPECT_EQ(dialog.Text(win32::kBatchSettings), "减法运算题，每份 24 题，11 到 18");
+  EXPECT_EQ(dialog.Text(win32::kBatchPreview), "") << "the preview shows the first sheet";
+
+  const fs::path sheets = folder_ / fs::path(win32::ToUtf16("三班.docx"));
+  const fs::path key = folder_ / fs::path(win32::ToUtf16("三班-答案.docx"));
+  dialog.Type(win32::kBatchSheets, "2");
+  dialog.Type(win32::kBatchFirstCode, "482913");
+  dialog.Type(win32::kBatchFile, Utf8(sheets));
+  dialog.Generate();
+  EXPECT_EQ(WaitUntilWritten(*program, 2, 2), (std::set<std::string>{Utf8(sheets), Utf8(key)}));
+  const std::string sheetsXml = DocumentXml(sheets);
+  EXPECT_NE(sheetsXml.find("减法运算题"), std::string::npos);
+  EXPECT_EQ(sheetsXml.find("除法运算题"), std::string::npos) << "the form's kind gives way";
+  EXPECT_NE(sheetsXml.find("卷号 482914"), std::string::npos) << "the second sheet";
+  EXPECT_NE(DocumentXml(key).find("20以内退位减法：第二个数 2～9，退位 50%"), std::string::npos);
   EXPECT_EQ(program->Close(), 0u);
 }
 

@@ -22,8 +22,6 @@
 namespace kalkora::win32 {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"KalkoraMainWindow";
-
 struct NativeKind {
   const wchar_t* windowClass;
   long style;
@@ -99,14 +97,14 @@ bool MainWindow::Create(HINSTANCE instance) {
                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
+  windowClass.lpszClassName = kMainWindowClass;
   if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
     return false;
   }
 
   const FormSpec& form = MainForm();
   HMENU menu = CreateMainMenu();
-  CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, ToUtf16(form.caption).c_str(),
+  CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, ToUtf16(form.caption).c_str(),
                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                   CW_USEDEFAULT, form.outerWidth, form.outerHeight, nullptr, menu, instance, this);
   if (!window_) DestroyMenu(menu);

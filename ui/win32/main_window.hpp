@@ -12,6 +12,9 @@
 
 namespace kalkora::win32 {
 
+// The window class of the main window, for a test driver.
+inline constexpr wchar_t kMainWindowClass[] = L"KalkoraMainWindow";
+
 // What the window's handlers work with besides its controls.
 struct WindowParts {
   ProgramState& state;

@@ -220,21 +220,21 @@ TEST_F(BatchDialogTest, TheRuleFieldsGiveTheRulesOrTheRefusalShownInThePreview) 
       {"ranges typed in full-width digits with spaces, a share, the blank and 不重复",
        ExerciseKind::Addition,
        all({type(win32::kBatchSecondFrom, "１"), type(win32::kBatchSecondTo, " 9 "),
-            pick(win32::kBatchCarry, "100%"), pick(win32::kBatchBlank, "第一个数"),
+            pick(win32::kBatchCarry, "全部"), pick(win32::kBatchBlank, "第一个数"),
             [](auto& d) { d.Click(win32::kBatchDistinct); }}),
        tens,
        {},
        true},
       {"shares on a mixed kind, the blank anywhere",
        ExerciseKind::FourOpMixed,
-       all({pick(win32::kBatchBorrow, "30%"), pick(win32::kBatchRemainder, "0%"),
+       all({pick(win32::kBatchBorrow, "比例 30%"), pick(win32::kBatchRemainder, "没有"),
             pick(win32::kBatchBlank, "随机")}),
        shares,
        {},
        true},
       {"a carry share on fractions",
        ExerciseKind::Fraction,
-       pick(win32::kBatchCarry, "50%"),
+       pick(win32::kBatchCarry, "比例 50%"),
        {},
        "分数题不能要求进位（--carry）",
        false},
@@ -264,7 +264,7 @@ TEST_F(BatchDialogTest, TheRuleFieldsGiveTheRulesOrTheRefusalShownInThePreview) 
        false},
       {"a preset with a share changed after it",
        ExerciseKind::Addition,
-       all({[](auto& d) { d.ChoosePreset("表内除法"); }, pick(win32::kBatchRemainder, "100%")}),
+       all({[](auto& d) { d.ChoosePreset("表内除法"); }, pick(win32::kBatchRemainder, "全部")}),
        division,
        {},
        true},
@@ -340,8 +340,8 @@ TEST_F(BatchDialogTest, APresetFillsTheGroupWithItsRules) {
     EXPECT_EQ(fields(dialog), unset);
     dialog.ChoosePreset("20以内退位减法");
     EXPECT_EQ(fields(dialog),
-              (std::vector<std::string>{"2", "9", "", "", "不限", "100%", "不限", "得数", ""}));
-    dialog.Pick(win32::kBatchBorrow, "50%");
+              (std::vector<std::string>{"2", "9", "", "", "不限", "全部", "不限", "得数", ""}));
+    dialog.Pick(win32::kBatchBorrow, "比例 50%");
     EXPECT_EQ(dialog.Picked(win32::kBatchPreset), "20以内退位减法") << "the preset stays chosen";
     dialog.Redraw();
     EXPECT_EQ(dialog.Text(win32::kBatchSettings), "减法运算题，每份 18 题，11 到 18");

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "system/win32/utf16.hpp"
 #include "ui/win32/batch_dialog_layout.hpp"
@@ -10,8 +11,20 @@
 namespace kalkora::win32 {
 namespace {
 
-// A share's list: 不限 first, then the whole tens; the presets' shares are all whole tens.
+// A share's list: 不限, 全部, 没有, then 比例 in whole tens; the presets' shares are all one
+// of these.
 constexpr int kShareStep = 10;
+struct ShareItem {
+  std::string text;
+  std::optional<int> share;
+};
+std::vector<ShareItem> ShareItems() {
+  std::vector<ShareItem> items = {{"不限", std::nullopt}, {"全部", 100}, {"没有", 0}};
+  for (int share = kShareStep; share < 100; share += kShareStep) {
+    items.push_back({"比例 " + std::to_string(share) + "%", share});
+  }
+  return items;
+}
 constexpr int kShareBoxes[] = {kBatchCarry, kBatchBorrow, kBatchRemainder};
 
 constexpr std::pair<const char*, BlankPlace> kBlanks[] = {
@@ -45,12 +58,20 @@ void Choose(HWND dialog, int id, int index) {
 }
 
 std::optional<int> ShareIn(HWND dialog, int id) {
+  const std::vector<ShareItem> items = ShareItems();
   const int index = Chosen(dialog, id);
-  if (index <= 0) return std::nullopt;
-  return (index - 1) * kShareStep;
+  if (index < 0 || index >= static_cast<int>(items.size())) return std::nullopt;
+  return items[static_cast<std::size_t>(index)].share;
 }
 
-int ShareIndex(std::optional<int> share) { return share ? 1 + *share / kShareStep : 0; }
+// The item of a share; only presets fill the group, and each of their shares is listed.
+int ShareIndex(std::optional<int> share) {
+  const std::vector<ShareItem> items = ShareItems();
+  for (std::size_t index = 0; index < items.size(); ++index) {
+    if (items[index].share == share) return static_cast<int>(index);
+  }
+  return 0;
+}
 
 void ShowFields(HWND dialog, const RuleFields& fields) {
   for (const NumberBox& box : kNumberBoxes) SetControlText(dialog, box.id, fields.*box.field);
@@ -71,10 +92,7 @@ void FillRuleGroup(HWND dialog) {
     AddItem(dialog, kBatchPreset, std::string(preset.name));
   Choose(dialog, kBatchPreset, 0);
   for (const int id : kShareBoxes) {
-    AddItem(dialog, id, "不限");
-    for (int share = 0; share <= 100; share += kShareStep) {
-      AddItem(dialog, id, std::to_string(share) + "%");
-    }
+    for (const ShareItem& item : ShareItems()) AddItem(dialog, id, item.text);
   }
   for (const auto& [name, place] : kBlanks) AddItem(dialog, kBatchBlank, name);
   ShowFields(dialog, {});

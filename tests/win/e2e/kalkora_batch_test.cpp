@@ -325,8 +325,8 @@ TEST_F(KalkoraBatch, APresetChosenInTheDialogMakesTheSetOfItsKind) {
   dialog.ChoosePreset("20以内退位减法");
   EXPECT_EQ(dialog.Text(win32::kBatchSecondFrom), "2");
   EXPECT_EQ(dialog.Text(win32::kBatchSecondTo), "9");
-  EXPECT_EQ(dialog.Picked(win32::kBatchBorrow), "100%");
-  dialog.Pick(win32::kBatchBorrow, "50%");
+  EXPECT_EQ(dialog.Picked(win32::kBatchBorrow), "全部");
+  dialog.Pick(win32::kBatchBorrow, "比例 50%");
   dialog.Redraw();
   EXPECT_EQ(dialog.Text(win32::kBatchSettings), "减法运算题，每份 24 题，11 到 18");
   EXPECT_EQ(dialog.Text(win32::kBatchPreview), "") << "the preview shows the first sheet";

@@ -21,18 +21,20 @@
 #endif
 #ifdef _WIN32
 #include "office/com/word_pdf_writer.hpp"
+#include "paint/win32/printer_pdf_writer.hpp"
 #endif
 
 namespace {
 
 using namespace kalkora;
 
-// What writes PDF in this build: Qt's painter where it has one, Word's export on Windows; null
-// where there is none.
+// What writes PDF in this build: Qt's painter where it has one; on Windows the PDF printer
+// where it is installed, else Word's export; null where there is none.
 std::unique_ptr<PdfWriter> MakePdfWriter() {
 #ifdef KALKORA_WITH_QT
   return std::make_unique<qt::QtPdfWriter>();
 #elif defined(_WIN32)
+  if (win32::PdfPrinterInstalled()) return std::make_unique<win32::PrinterPdfWriter>();
   if (!com::WordIsRegistered()) return nullptr;
   return std::make_unique<com::WordPdfWriter>(com::CreateWordApplication);
 #else

@@ -72,27 +72,30 @@ std::wstring AbsolutePath(const std::wstring& path) {
   return absolute;
 }
 
-// A document begun on a printer's DC: aborted unless it was ended.
+// A document begun on a printer's DC, printed to `output`: unless it was finished, the job is
+// aborted and whatever the printer wrote of the file is removed.
 class PrintDocument {
  public:
-  PrintDocument(HDC dc, const DOCINFOW& info) : dc_(dc), job_(StartDocW(dc, &info)) {}
+  PrintDocument(HDC dc, const DOCINFOW& info)
+      : dc_(dc), output_(info.lpszOutput), job_(StartDocW(dc, &info)) {}
   PrintDocument(const PrintDocument&) = delete;
   PrintDocument& operator=(const PrintDocument&) = delete;
   ~PrintDocument() {
-    if (job_ > 0 && !ended_) AbortDoc(dc_);
+    if (job_ <= 0 || finished_) return;
+    if (!ended_) AbortDoc(dc_);
+    DeleteFileW(output_.c_str());
   }
 
-  // The spooler's job number; 0 or less when the document could not be begun.
-  int job() const { return job_; }
-  bool End() {
-    ended_ = EndDoc(dc_) > 0;
-    return ended_;
-  }
+  bool Started() const { return job_ > 0; }
+  // Ends the document and waits for the spooler to write it out.
+  bool Finish(HANDLE printer, std::chrono::milliseconds limit);
 
  private:
   HDC dc_;
+  std::wstring output_;
   int job_;
   bool ended_ = false;
+  bool finished_ = false;
 };
 
 // The whole paper in the page's coordinates, whose origin is the printable area's corner.
@@ -145,6 +148,12 @@ bool FileWritten(const std::wstring& path) {
          (data.nFileSizeHigh != 0 || data.nFileSizeLow != 0);
 }
 
+bool PrintDocument::Finish(HANDLE printer, std::chrono::milliseconds limit) {
+  ended_ = EndDoc(dc_) > 0;
+  finished_ = ended_ && AwaitJob(printer, job_, limit) && FileWritten(output_);
+  return finished_;
+}
+
 }  // namespace
 
 bool PdfPrinterInstalled() {
@@ -183,14 +192,13 @@ bool PrinterPdfWriter::WritePdf(const std::vector<DocumentPage>& pages, const st
   info.lpszDocName = title.c_str();
   info.lpszOutput = output.c_str();
   PrintDocument document(dc.get(), info);
-  if (document.job() <= 0) return false;
+  if (!document.Started()) return false;
   for (const DocumentPage& page : pages) {
     if (!PrintPage(dc.get(), page)) return false;
     if (pageDone && !pageDone()) return false;
   }
-  if (!document.End()) return false;
-  const auto limit = kSpoolTime + kSpoolTimePerPage * static_cast<int>(pages.size());
-  return AwaitJob(printer.get(), document.job(), limit) && FileWritten(output);
+  return document.Finish(printer.get(),
+                         kSpoolTime + kSpoolTimePerPage * static_cast<int>(pages.size()));
 }
 
 }  // namespace kalkora::win32

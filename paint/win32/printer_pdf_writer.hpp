@@ -14,8 +14,9 @@ inline constexpr wchar_t kPdfPrinter[] = L"Microsoft Print to PDF";
 bool PdfPrinterInstalled();
 
 // PDF through a printer that prints to files: one A4 portrait job printed to the output path,
-// each page drawn over the whole paper by the GDI page painter. A missing printer, a failed
-// page or a cancel aborts the job and gives false.
+// each page drawn over the whole paper by the GDI page painter, and awaited until the spooler
+// has written the file. A missing printer gives false and touches no file; a failed page, a
+// cancel or a job that ends in error is aborted, its file removed, and gives false.
 class PrinterPdfWriter : public PdfWriter {
  public:
   explicit PrinterPdfWriter(std::wstring printer = kPdfPrinter) : printer_(std::move(printer)) {}

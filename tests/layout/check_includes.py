@@ -4,7 +4,8 @@
 The core's layers may include only themselves and the layers below them
 (base < generate < word < app) and nothing outside the C++ standard library (zlib aside, for
 the .docx container in core/word). The edges (office/, system/, paint/) never include ui/
-nor each other, but for the office edges' use of system/'s helpers.
+nor each other, but for the office edges' and the painters' use of system/'s helpers; the two
+office edges never include each other, nor do the two painters.
 """
 
 import pathlib
@@ -57,12 +58,16 @@ def check(parts, quoted, name):
         return f"{top}/ never includes ui/"
     edges = ("office/", "system/", "paint/")
     if top in ("office", "system", "paint") and quoted and name.startswith(edges) and not name.startswith(top + "/"):
-        if not (top == "office" and name.startswith("system/")):
+        if not (top in ("office", "paint") and name.startswith("system/")):
             return "the edges never include each other"
     if top == "office" and quoted and len(parts) > 2:
         other = {"uno": "office/com/", "com": "office/uno/"}.get(parts[1])
         if other and name.startswith(other):
             return "the office edges never include each other"
+    if top == "paint" and quoted and len(parts) > 2:
+        other = {"qt": "paint/win32/", "win32": "paint/qt/"}.get(parts[1])
+        if other and name.startswith(other):
+            return "the painters never include each other"
     return None
 
 

@@ -14,7 +14,10 @@
 #include "core/app/batch_messages.hpp"
 #include "core/app/sheets_command_line.hpp"
 #include "core/base/system_clock.hpp"
+#include "e2e/registry_setup.hpp"
 #include "fakes/file_bytes.hpp"
+#include "file_printer.hpp"
+#include "paint/win32/printer_pdf_writer.hpp"
 #include "system/win32/utf16.hpp"
 
 namespace kalkora {
@@ -155,8 +158,10 @@ TEST_F(SheetsExeTest, WritesTheSetAndItsKeyAsTheCoreDoesReplacingAnOlderFile) {
   std::vector<std::string> coreArguments = arguments;
   coreArguments.back() = win32::ToUtf8((core / "set.docx").wstring());
   const ParsedCommandLine parsed = ParseSheetsCommandLine(coreArguments, SystemClock().Now());
-  ASSERT_EQ(RunBatch(SettingsOf(parsed.options), parsed.options.request, nullptr, {}, [] { return 0; }).outcome,
-            BatchOutcome::Written);
+  ASSERT_EQ(
+      RunBatch(SettingsOf(parsed.options), parsed.options.request, nullptr, {}, [] { return 0; })
+          .outcome,
+      BatchOutcome::Written);
   EXPECT_EQ(testing::FileBytes(folder / fs::path(win32::ToUtf16("三年级.docx"))),
             testing::FileBytes(core / "set.docx"));
   EXPECT_EQ(testing::FileBytes(folder / fs::path(win32::ToUtf16("三年级-答案.docx"))),
@@ -180,6 +185,39 @@ TEST_F(SheetsExeTest, AnUnwritableFileExitsWithThreeAndAPdfWithoutWordWithFour) 
   EXPECT_EQ(run.exitCode, 4u);
   EXPECT_EQ(run.err, "kalkora-sheets: " + NoConverterMessage().text + "\n");
   EXPECT_EQ(FileCount(), 0u) << "no PDF, no temporary .docx";
+}
+
+// The PDF's route: Word's export where there is no PDF printer (Wine has none), and the PDF
+// printer before Word where there is one (the test prefix's file printer under its name, which
+// prints PostScript). The stand-in for Word records whether it was called.
+TEST_F(SheetsExeTest, APdfGoesToThePdfPrinterWhereThereIsOneElseToWord) {
+  const fs::path log = output / "stand-in.log";
+  std::ofstream(log).flush();  // the stand-in lives as long as its log, in the output folder
+  // The other cases expect no Word.
+  struct Unregister {
+    ~Unregister() { testing::UnregisterWordApplication(); }
+  } unregister;
+  ASSERT_TRUE(testing::RegisterWordApplication(testing::HostPath(KALKORA_STAND_IN_SERVER) +
+                                               L" --log " + log.wstring()));
+  Outcome run = Start({"--output", In("经Word.pdf")});
+  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_TRUE(
+      testing::FileBytes(folder / fs::path(win32::ToUtf16("经Word.pdf"))).starts_with("%PDF-"));
+  EXPECT_NE(testing::FileBytes(log).find("Document.ExportAsFixedFormat"), std::string::npos);
+
+  std::ofstream(log, std::ios::trunc).flush();
+  {
+    const testing::FilePrinter printer(win32::kPdfPrinter);
+    ASSERT_TRUE(printer.Installed());
+    run = Start({"--answers", "--output", In("经打印机.pdf")});
+  }
+  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  for (const char* name : {"经打印机.pdf", "经打印机-答案.pdf"}) {
+    EXPECT_TRUE(
+        testing::FileBytes(folder / fs::path(win32::ToUtf16(name))).starts_with("%!PS-Adobe"))
+        << name;
+  }
+  EXPECT_EQ(testing::FileBytes(log), "") << "Word was called";
 }
 
 // A read-only file is not replaced, and keeps its attribute; the reasons are told in Chinese.

@@ -16,6 +16,7 @@
 #include "office/com/com_word_processor.hpp"
 #include "office/com/message_filter.hpp"
 #include "office/com/word_pdf_writer.hpp"
+#include "paint/win32/printer_pdf_writer.hpp"
 #include "resources/template_bytes.hpp"
 #include "system/win32/local_app_data_template_store.hpp"
 #include "system/win32/registry_office_locator.hpp"
@@ -74,8 +75,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       {kalkora::TemplateBytes, kalkora::TemplateFileName});
 
   kalkora::win32::MainWindow window({state, clock, messages, {automation, locator, store}});
-  kalkora::com::WordPdfWriter converter(kalkora::com::CreateWordApplication, kOfficeCallLimit);
-  if (kalkora::com::WordIsRegistered()) window.UseConverter(&converter);
+  // PDF through the PDF printer where Windows has one, else through Word's export; with
+  // neither, the dialog offers the .docx instead.
+  kalkora::win32::PrinterPdfWriter printer;
+  kalkora::com::WordPdfWriter word(kalkora::com::CreateWordApplication, kOfficeCallLimit);
+  if (kalkora::win32::PdfPrinterInstalled()) {
+    window.UseConverter(&printer);
+  } else if (kalkora::com::WordIsRegistered()) {
+    window.UseConverter(&word);
+  }
   if (!window.Create(instance)) {
     const kalkora::UserMessage& failure = kalkora::kWindowNotCreated;
     ::MessageBoxW(nullptr, kalkora::win32::ToUtf16(failure.text).c_str(),

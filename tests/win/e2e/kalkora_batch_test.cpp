@@ -1,7 +1,8 @@
 // The real kalkora.exe's 批量生成…, driven from another process by menu and control ids: a class
 // set with its key read back and compared with what the core writes for their codes, the
 // files opened through the shell's "open" verb, the PDF route through the Word stand-in (its
-// calls and their order), and the offer of a .docx when nothing can make the PDF.
+// calls and their order) or, before it, the PDF printer, and the offer of a .docx when nothing
+// can make the PDF.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -22,7 +23,9 @@
 #include "core/word/zip_reading.hpp"
 #include "fakes/file_bytes.hpp"
 #include "fakes/memory_controls.hpp"
+#include "file_printer.hpp"
 #include "kalkora_process.hpp"
+#include "paint/win32/printer_pdf_writer.hpp"
 #include "registry_setup.hpp"
 #include "system/win32/utf16.hpp"
 #include "ui/win32/batch_dialog.hpp"
@@ -243,6 +246,34 @@ TEST_F(KalkoraBatch, PdfGoesThroughWordCallByCall) {
   std::vector<std::string> expected = conversion;
   expected.insert(expected.end(), conversion.begin(), conversion.end());
   EXPECT_EQ(calls, expected);
+  EXPECT_EQ(program->Close(), 0u);
+}
+
+// The PDF printer comes before Word: with both, the set is printed and Word is never called.
+// The printer is the test prefix's file printer under the PDF printer's name; it prints
+// PostScript.
+TEST_F(KalkoraBatch, PdfGoesToThePdfPrinterBeforeWord) {
+  const testing::FilePrinter printer(win32::kPdfPrinter);
+  ASSERT_TRUE(printer.Installed());
+  std::ofstream(standInLog_).flush();
+  ASSERT_TRUE(testing::RegisterWordApplication(testing::HostPath(KALKORA_STAND_IN_SERVER) +
+                                               L" --log " + standInLog_.wstring()));
+  auto program = Start();
+  ASSERT_TRUE(program->Started());
+  const HWND dialog = OpenDialog(*program);
+  ASSERT_NE(dialog, nullptr) << "no batch dialog";
+  EXPECT_EQ(FormatItem(dialog, 1), "PDF (.pdf)");
+  ChoosePdf(dialog);
+  const fs::path sheets = folder_ / fs::path(win32::ToUtf16("口算题卡.pdf"));
+  const fs::path key = folder_ / fs::path(win32::ToUtf16("口算题卡-答案.pdf"));
+  SetField(dialog, win32::kBatchSheets, "2");
+  SetField(dialog, win32::kBatchFile, Utf8(sheets));
+  Generate(dialog);
+  EXPECT_EQ(WaitUntilWritten(*program, 2, 2), (std::set<std::string>{Utf8(sheets), Utf8(key)}));
+  EXPECT_EQ(Files(), (std::set<std::string>{"口算题卡.pdf", "口算题卡-答案.pdf"}));
+  EXPECT_TRUE(testing::FileBytes(sheets).starts_with("%!PS-Adobe"));
+  EXPECT_TRUE(testing::FileBytes(key).starts_with("%!PS-Adobe"));
+  EXPECT_EQ(Lines(standInLog_), std::vector<std::string>{}) << "Word was called";
   EXPECT_EQ(program->Close(), 0u);
 }
 

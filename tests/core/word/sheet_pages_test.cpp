@@ -43,8 +43,7 @@ TEST(SheetPages, TheKeyOfASheetMadeUnderRulesSaysTheRulesOnOneLine) {
   EXPECT_EQ(AnswerKeyPage(sheet).underHeading, Lines{sheet.ruleWords});
   EXPECT_EQ(WorksheetPage(sheet).underHeading, Lines{}) << "the pupils' page keeps its look";
   sheet.ruleWords = std::string(100, 'x');
-  EXPECT_EQ(AnswerKeyPage(sheet).underHeading,
-            Lines{std::string(kRuleLineColumns - 2, 'x') + "…"});
+  EXPECT_EQ(AnswerKeyPage(sheet).underHeading, Lines{std::string(kRuleLineColumns - 2, 'x') + "…"});
 }
 
 }  // namespace

@@ -8,21 +8,12 @@
 
 namespace kalkora::testing {
 
-std::string TextOf(HWND window) {
-  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT copied =
-      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(copied));
-  return win32::ToUtf8(text);
-}
-
 void BatchDialogDriver::Type(int id, std::string_view text) const {
   const std::wstring wide = win32::ToUtf16(text);
   SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-std::string BatchDialogDriver::Text(int id) const { return TextOf(Control(id)); }
+std::string BatchDialogDriver::Text(int id) const { return WindowText(Control(id)); }
 
 void BatchDialogDriver::Pick(int id, int index) const {
   SendMessageW(Control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);

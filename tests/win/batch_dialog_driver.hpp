@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "window_text.hpp"
+
 namespace kalkora::testing {
 
 // The 批量生成 dialog driven through its control ids as a user drives it, from a thread or a
@@ -37,8 +39,5 @@ class BatchDialogDriver {
  private:
   HWND dialog_;
 };
-
-// A window's text read through WM_GETTEXT, which crosses threads and processes.
-std::string TextOf(HWND window);
 
 }  // namespace kalkora::testing

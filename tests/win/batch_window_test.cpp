@@ -112,7 +112,7 @@ std::string AnswerMessageBox(DWORD thread) {
         wchar_t name[16] = {};
         GetClassNameW(child, name, 16);
         auto& found = *reinterpret_cast<std::string*>(parameter);
-        if (_wcsicmp(name, L"Static") == 0 && found.empty()) found = testing::TextOf(child);
+        if (_wcsicmp(name, L"Static") == 0 && found.empty()) found = testing::WindowText(child);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&text));

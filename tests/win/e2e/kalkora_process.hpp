@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "../window_text.hpp"
+
 namespace kalkora::testing {
 
 // A message box that the program shows.
@@ -78,8 +80,5 @@ class KalkoraProcess {
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
-
-// Text of a window, read through WM_GETTEXT (which crosses process boundaries).
-std::string WindowText(HWND window);
 
 }  // namespace kalkora::testing

@@ -113,14 +113,15 @@ DocumentPage AsRequested(DocumentPage page, const BatchRequest& request) {
 }
 
 std::optional<UserMessage> SettingsRefusal(const SheetSettings& settings,
-                                           std::shared_ptr<const RuledDraw>& draw) {
+                                           std::shared_ptr<const RuledDraw>& draw,
+                                           RuledDraw::Naming naming) {
   draw.reset();
   if (std::optional<UserMessage> refusal = ValidateSettings(settings)) return refusal;
   if (settings.size == 0) return NoSheetSizeMessage();
   if (!AnyRuleSet(settings.rules)) return std::nullopt;
   // Rules that cannot be met are refused before anything is drawn.
   std::string refusal;
-  draw = RuledDraw::Prepare(settings, refusal);
+  draw = RuledDraw::Prepare(settings, refusal, naming);
   if (!draw) return UserMessage{refusal, "提示："};
   return std::nullopt;
 }

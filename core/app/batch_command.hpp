@@ -54,9 +54,11 @@ BatchResult RunBatch(const SheetSettings& settings, const BatchRequest& request,
                      const std::function<int()>& randomCode);
 
 // Whether a set can be made from the settings: none, with `draw` set to the prepared rules
-// (null for the classic sheets); or the refusal of the settings or of their rules.
+// (null for the classic sheets); or the refusal of the settings or of their rules, naming the
+// rules as `naming` says.
 std::optional<UserMessage> SettingsRefusal(const SheetSettings& settings,
-                                           std::shared_ptr<const RuledDraw>& draw);
+                                           std::shared_ptr<const RuledDraw>& draw,
+                                           RuledDraw::Naming naming = RuledDraw::Naming::Options);
 
 // A page of the set as the request wants it: its title, and the name line under the heading.
 DocumentPage AsRequested(DocumentPage page, const BatchRequest& request);

@@ -93,7 +93,7 @@ SheetSettings WithRules(const SheetSettings& form, const SheetRules& rules) {
 std::optional<UserMessage> RulesConflict(const SheetSettings& settings) {
   if (!AnyRuleSet(settings.rules)) return std::nullopt;
   std::shared_ptr<const RuledDraw> draw;
-  return SettingsRefusal(settings, draw);
+  return SettingsRefusal(settings, draw, RuledDraw::Naming::Fields);
 }
 
 std::string SettingsSummary(const SheetSettings& settings) {

@@ -95,7 +95,7 @@ void RunClassSet(ClassSetParts parts);
 SheetSettings WithRules(const SheetSettings& form, const SheetRules& rules);
 
 // Whether the settings' rules can be met: the refusal to show while the dialog's rules are
-// being chosen (and 生成 stays disabled), or none.
+// being chosen (and 生成 stays disabled), naming the dialog's fields, or none.
 std::optional<UserMessage> RulesConflict(const SheetSettings& settings);
 
 // The settings a class set is made from, in words: "加法运算题，每份 18 题，1 到 100".

@@ -257,12 +257,7 @@ const std::array<std::pair<std::string_view, ValueReader>, 19>& ValueOptions() {
                    }},
                   {"--blank",
                    [](SheetsOptions& o, const std::string& v) -> std::optional<std::string> {
-                     constexpr std::pair<std::string_view, BlankPlace> kPlaces[] = {
-                         {"result", BlankPlace::Result},
-                         {"first", BlankPlace::First},
-                         {"second", BlankPlace::Second},
-                         {"any", BlankPlace::Any}};
-                     for (const auto& [word, place] : kPlaces) {
+                     for (const auto& [word, place] : kBlankPlaceWords) {
                        if (v == word) {
                          o.rules.blank = place;
                          return std::nullopt;

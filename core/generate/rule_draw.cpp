@@ -498,29 +498,48 @@ std::string OperatorWord(const Variant& v) {
   return "";
 }
 
-std::optional<std::string> StaticRefusal(const SheetSettings& settings, const SheetRules& rules) {
+// A refusal that the rules alone decide, in the command line's words and in the dialog's.
+struct StaticRefusalText {
+  const char* options;
+  const char* fields;
+};
+
+std::optional<StaticRefusalText> StaticRefusal(const SheetSettings& settings,
+                                               const SheetRules& rules) {
   const bool fraction = settings.kind == ExerciseKind::Fraction;
-  if (fraction && rules.carry) return "分数题不能要求进位（--carry）";
-  if (fraction && rules.borrow) return "分数题不能要求退位（--borrow）";
-  if (fraction && rules.remainder) return "分数题不能要求余数（--remainder）";
+  if (fraction && rules.carry) {
+    return StaticRefusalText{"分数题不能要求进位（--carry）", "分数题不能要求进位（进位选不限）"};
+  }
+  if (fraction && rules.borrow) {
+    return StaticRefusalText{"分数题不能要求退位（--borrow）", "分数题不能要求退位（退位选不限）"};
+  }
+  if (fraction && rules.remainder) {
+    return StaticRefusalText{"分数题不能要求余数（--remainder）",
+                             "分数题不能要求余数（余数选不限）"};
+  }
   if (fraction && rules.blank != BlankPlace::Result) {
-    return "分数题只能在得数处填空（--blank result）";
+    return StaticRefusalText{"分数题只能在得数处填空（--blank result）",
+                             "分数题只能在得数处填空（填空位置选得数）"};
   }
   if (settings.decimals && rules.remainder && *rules.remainder != 0) {
-    return "有小数时余数只能是不限或 0（--remainder any 或 0）";
+    return StaticRefusalText{"有小数时余数只能是不限或 0（--remainder any 或 0）",
+                             "有小数时余数只能选不限或没有"};
   }
   const bool divides = settings.kind == ExerciseKind::Division ||
                        settings.kind == ExerciseKind::MulDivMixed ||
                        settings.kind == ExerciseKind::FourOpMixed;
   if (settings.decimals && divides && rules.blank != BlankPlace::Result && rules.remainder != 0) {
-    return "小数除法在数上填空需要余数 0（--blank 与 --remainder 0）";
+    return StaticRefusalText{"小数除法在数上填空需要余数 0（--blank 与 --remainder 0）",
+                             "小数除法在数上填空需要除尽（余数选没有）"};
   }
   if (rules.secondFrom.has_value() != rules.secondTo.has_value()) {
-    return "第二个数的范围要两头都给（--second-from 与 --second-to）";
+    return StaticRefusalText{"第二个数的范围要两头都给（--second-from 与 --second-to）",
+                             "第二个数的范围要两头都给（第二个数从、第二个数到）"};
   }
   if ((rules.resultFrom && !ExactDecimal::Parse(*rules.resultFrom)) ||
       (rules.resultTo && !ExactDecimal::Parse(*rules.resultTo))) {
-    return "结果的范围须是数（--result-from、--result-to）";
+    return StaticRefusalText{"结果的范围须是数（--result-from、--result-to）",
+                             "结果的范围须是数（结果从、结果到）"};
   }
   return std::nullopt;
 }
@@ -528,14 +547,14 @@ std::optional<std::string> StaticRefusal(const SheetSettings& settings, const Sh
 }  // namespace
 
 std::shared_ptr<const RuledDraw> RuledDraw::Prepare(const SheetSettings& settings,
-                                                    std::string& refusal) {
+                                                    std::string& refusal, Naming naming) {
   const SheetRules& rules = settings.rules;
   using VariantData = Prepared::VariantData;
   using ClassKey = Prepared::ClassKey;
   using Fitting = Prepared::Fitting;
   if (!settings.kind) throw std::invalid_argument("no exercise kind is ticked");
-  if (std::optional<std::string> reason = StaticRefusal(settings, rules)) {
-    refusal = *reason;
+  if (const std::optional<StaticRefusalText> reason = StaticRefusal(settings, rules)) {
+    refusal = naming == Naming::Fields ? reason->fields : reason->options;
     return nullptr;
   }
   auto s = std::make_unique<Prepared>();

@@ -20,10 +20,15 @@ class RuledDraw {
  public:
   struct Prepared;
 
+  // How a refusal names a rule: by the command line's option, or by the 批量生成 dialog's
+  // field and the choice that would be accepted there.
+  enum class Naming { Options, Fields };
+
   // The draw for the settings and their rules, or null with the refusal's text naming the
   // settings in conflict. The settings must have passed ValidateSettings.
   static std::shared_ptr<const RuledDraw> Prepare(const SheetSettings& settings,
-                                                  std::string& refusal);
+                                                  std::string& refusal,
+                                                  Naming naming = Naming::Options);
 
   // The problems of the sheet with `code`, in reading order. Which positions carry, borrow or
   // leave a remainder is drawn first, then each problem as the kind draws it, redrawn until it

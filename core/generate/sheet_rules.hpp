@@ -3,12 +3,22 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace kalkora {
 
 // Where the pupil writes: the result, the first or the second operand, or a place drawn for
 // each problem (the result's included; in a chain any operand).
 enum class BlankPlace { Result, First, Second, Any };
+
+// The words for the places, as the command line takes them and the dialogs store them.
+inline constexpr std::pair<std::string_view, BlankPlace> kBlankPlaceWords[] = {
+    {"result", BlankPlace::Result},
+    {"first", BlankPlace::First},
+    {"second", BlankPlace::Second},
+    {"any", BlankPlace::Any},
+};
 
 // The difficulty rules of a class set. Unset, every sheet is the classic sheet of its code.
 struct SheetRules {

@@ -122,6 +122,21 @@ std::string AnswerMessageBox(DWORD thread) {
 
 namespace fs = std::filesystem;
 
+// The 题目要求 fields as the user sees them, one text a field in the group's order.
+std::vector<std::string> RuleTexts(const testing::BatchDialogDriver& dialog) {
+  std::vector<std::string> shown;
+  for (const int id : {win32::kBatchSecondFrom, win32::kBatchSecondTo, win32::kBatchResultFrom,
+                       win32::kBatchResultTo}) {
+    shown.push_back(dialog.Text(id));
+  }
+  for (const int id :
+       {win32::kBatchCarry, win32::kBatchBorrow, win32::kBatchRemainder, win32::kBatchBlank}) {
+    shown.push_back(dialog.Picked(id));
+  }
+  shown.push_back(dialog.Ticked(win32::kBatchDistinct) ? "不重复" : "");
+  return shown;
+}
+
 // 批量生成 opened in this process as the window opens it, driven from another thread as a
 // user drives it. The choices that 生成 hands on are kept, and each closes the dialog.
 class BatchDialogTest : public ::testing::Test {
@@ -236,7 +251,7 @@ TEST_F(BatchDialogTest, TheRuleFieldsGiveTheRulesOrTheRefusalShownInThePreview) 
        ExerciseKind::Fraction,
        pick(win32::kBatchCarry, "比例 50%"),
        {},
-       "分数题不能要求进位（--carry）",
+       "分数题不能要求进位（进位选不限）",
        false},
       {"results no sum of the range reaches",
        ExerciseKind::Addition,
@@ -318,17 +333,7 @@ TEST_F(BatchDialogTest, TheRuleFieldsGiveTheRulesOrTheRefusalShownInThePreview) 
 // Every preset fills the group with what it sets: 生成 hands on its rules, with nothing
 // refused. 不用 clears the group again, and a field edited after the preset overrides it.
 TEST_F(BatchDialogTest, APresetFillsTheGroupWithItsRules) {
-  const int ruleBoxes[] = {win32::kBatchSecondFrom, win32::kBatchSecondTo, win32::kBatchResultFrom,
-                           win32::kBatchResultTo};
-  const int pickedBoxes[] = {win32::kBatchCarry, win32::kBatchBorrow, win32::kBatchRemainder,
-                             win32::kBatchBlank};
-  const auto fields = [&](const testing::BatchDialogDriver& dialog) {
-    std::vector<std::string> shown;
-    for (const int id : ruleBoxes) shown.push_back(dialog.Text(id));
-    for (const int id : pickedBoxes) shown.push_back(dialog.Picked(id));
-    shown.push_back(dialog.Ticked(win32::kBatchDistinct) ? "不重复" : "");
-    return shown;
-  };
+  const auto fields = RuleTexts;
   const std::vector<std::string> unset{"", "", "", "", "不限", "不限", "不限", "得数", ""};
   Run([&](const testing::BatchDialogDriver& dialog) {
     EXPECT_EQ(dialog.Picked(win32::kBatchPreset), win32::kNoPreset);
@@ -385,6 +390,39 @@ TEST_F(BatchDialogTest, TheTitleNameLineAndCodeReachTheChoice) {
   EXPECT_EQ(submitted[0].firstCode, 482913);
   EXPECT_FALSE(submitted[0].answers);
   EXPECT_EQ(submitted[0].sheets, 1);
+}
+
+// The next opening shows the rules, the title and the name line of the last 生成, the preset
+// as it was edited, and hands on the same choice again.
+TEST_F(BatchDialogTest, TheNextOpeningShowsTheRulesTitleAndNameLineOfTheLastGenerate) {
+  const std::vector<BatchChoice> first = Run([&](const testing::BatchDialogDriver& dialog) {
+    dialog.ChoosePreset("20以内退位减法");
+    dialog.Type(win32::kBatchSecondFrom, "3");
+    dialog.Pick(win32::kBatchBorrow, "比例 40%");
+    dialog.Type(win32::kBatchTitle, " 三班口算 ");
+    dialog.Click(win32::kBatchNameLine);
+    Generate(dialog);
+  });
+  std::vector<std::string> shown;
+  std::string preset, title;
+  bool nameLine = false;
+  const std::vector<BatchChoice> again = Run([&](const testing::BatchDialogDriver& dialog) {
+    preset = dialog.Picked(win32::kBatchPreset);
+    shown = RuleTexts(dialog);
+    title = dialog.Text(win32::kBatchTitle);
+    nameLine = dialog.Ticked(win32::kBatchNameLine);
+    Generate(dialog);
+  });
+  EXPECT_EQ(preset, "20以内退位减法");
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"3", "9", "", "", "不限", "比例 40%", "不限", "得数", ""}));
+  EXPECT_EQ(title, "三班口算");
+  EXPECT_TRUE(nameLine);
+  ASSERT_EQ(first.size(), 1u);
+  ASSERT_EQ(again.size(), 1u);
+  EXPECT_EQ(again[0].rules, first[0].rules);
+  EXPECT_EQ(again[0].title, first[0].title);
+  EXPECT_TRUE(again[0].nameLine);
 }
 
 // A picture of a window's client area, top-down rows of 0xRRGGBB pixels, painted by `paint`

@@ -78,6 +78,9 @@ BatchDialog::BatchDialog(const BatchDialogInput& input, const BatchMemory& memor
   format_->addItem(QStringLiteral("PDF (.pdf)"), static_cast<int>(DocumentFormat::Pdf));
   format_->setCurrentIndex(format_->findData(static_cast<int>(memory.format)));
   if (memory.firstCode) firstCode_->setText(QString::number(*memory.firstCode));
+  rules_->setFields(memory.rules);
+  title_->setText(ToQString(memory.title));
+  nameLine_->setChecked(memory.nameLine);
   file_->setMinimumWidth(
       std::min(file_->fontMetrics().horizontalAdvance(file_->text()) + 16, kWidestFileBox));
   firstCode_->setPlaceholderText(QStringLiteral("留空则随机"));
@@ -239,7 +242,8 @@ void BatchDialog::accept() {
   if (!MayReplace(BatchFiles(ToQString(chosen.path), chosen.answers), this)) return;
   file_->setText(ToQString(chosen.path));
   SaveBatchMemory({chosen.sheets, chosen.answers, Format(),
-                   ToUtf8(QFileInfo(ToQString(chosen.path)).absolutePath()), chosen.firstCode});
+                   ToUtf8(QFileInfo(ToQString(chosen.path)).absolutePath()), chosen.firstCode,
+                   rules_->fields(), chosen.title, chosen.nameLine});
   const BatchSubmission submitted = submit_(chosen);
   if (submitted.error) messages_.Show(*submitted.error);
   if (submitted.close) QDialog::accept();

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <utility>
 
 #include "ui/qt/named.hpp"
@@ -110,6 +111,15 @@ RuleFields RuleGroup::fields() const {
           remainder_->share(),
           static_cast<BlankPlace>(blank_->currentData().toInt()),
           distinct_->isChecked()};
+}
+
+void RuleGroup::setFields(const RuleFields& fields) {
+  {
+    const QSignalBlocker quiet(preset_);
+    const int index = preset_->findText(ToQString(fields.preset));
+    preset_->setCurrentIndex(fields.preset.empty() || index < 0 ? 0 : index);
+  }
+  Fill(fields);
 }
 
 void RuleGroup::ChoosePreset(int index) {

@@ -38,6 +38,8 @@ class RuleGroup : public QGroupBox {
   RuleGroup(std::function<void()> changed, QWidget* parent);
 
   RuleFields fields() const;
+  // Shows `fields` as they are, the preset included, without filling in the preset's own.
+  void setFields(const RuleFields& fields);
 
  private:
   void ChoosePreset(int index);

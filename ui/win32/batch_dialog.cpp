@@ -113,8 +113,11 @@ class BatchDialog {
     SendDlgItemMessageW(dialog_, kBatchFirstCode, EM_SETCUEBANNER, TRUE,
                         reinterpret_cast<LPARAM>(L"留空则随机"));
     FillRuleGroup(dialog_);
+    ShowRuleGroup(dialog_, memory_.rules);
     SendDlgItemMessageW(dialog_, kBatchTitle, EM_SETCUEBANNER, TRUE,
                         reinterpret_cast<LPARAM>(L"数学作业练习"));
+    SetControlText(dialog_, kBatchTitle, memory_.title);
+    CheckDlgButton(dialog_, kBatchNameLine, memory_.nameLine ? BST_CHECKED : BST_UNCHECKED);
     SetFocus(GetDlgItem(dialog_, kBatchSheets));
   }
 
@@ -238,8 +241,8 @@ class BatchDialog {
     }
     if (!MayReplace(dialog_, BatchFiles(chosen.path, chosen.answers))) return;
     SetControlText(dialog_, kBatchFile, chosen.path);
-    SaveBatchMemory(
-        {chosen.sheets, chosen.answers, Format(), FolderOf(chosen.path), chosen.firstCode});
+    SaveBatchMemory({chosen.sheets, chosen.answers, Format(), FolderOf(chosen.path),
+                     chosen.firstCode, ReadRuleGroup(dialog_), chosen.title, chosen.nameLine});
     // The set is made while the dialog is up (its progress and questions stand over it), so
     // that a failure leaves it open with what the user chose.
     const BatchSubmission submitted = submit_(chosen);

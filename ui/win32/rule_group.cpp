@@ -1,5 +1,6 @@
 #include "ui/win32/rule_group.hpp"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,7 +65,8 @@ std::optional<int> ShareIn(HWND dialog, int id) {
   return items[static_cast<std::size_t>(index)].share;
 }
 
-// The item of a share; only presets fill the group, and each of their shares is listed.
+// The item of a share: every preset's share is listed, and so is every share the list gave
+// before; any other (a hand-edited store) shows as 不限.
 int ShareIndex(std::optional<int> share) {
   const std::vector<ShareItem> items = ShareItems();
   for (std::size_t index = 0; index < items.size(); ++index) {
@@ -96,6 +98,15 @@ void FillRuleGroup(HWND dialog) {
   }
   for (const auto& [name, place] : kBlanks) AddItem(dialog, kBatchBlank, name);
   ShowFields(dialog, {});
+}
+
+void ShowRuleGroup(HWND dialog, const RuleFields& fields) {
+  const auto& presets = RulePresets();
+  const auto preset = std::find_if(presets.begin(), presets.end(),
+                                   [&](const RulePreset& p) { return p.name == fields.preset; });
+  Choose(dialog, kBatchPreset,
+         preset == presets.end() ? 0 : static_cast<int>(preset - presets.begin()) + 1);
+  ShowFields(dialog, fields);
 }
 
 RuleFields ReadRuleGroup(HWND dialog) {

@@ -16,6 +16,9 @@ inline constexpr char kNoPreset[] = "（不用）";
 // Fills the drop-downs' lists, every field unset.
 void FillRuleGroup(HWND dialog);
 
+// Shows `fields` as they are, the preset included, without filling in the preset's own.
+void ShowRuleGroup(HWND dialog, const RuleFields& fields);
+
 // The fields as the user left them.
 RuleFields ReadRuleGroup(HWND dialog);
 

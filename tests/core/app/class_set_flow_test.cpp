@@ -197,6 +197,53 @@ TEST(ClassSetFlow, APresetChosenInTheDialogSetsTheKindAndRangesAndConflictsAreNa
   EXPECT_EQ(RulesConflict(SheetSettings{}), std::nullopt) << "no rules, nothing to check";
 }
 
+// A rule the kind or the decimals rule out is named as the dialog offers it while it is chosen,
+// and as the command line spells it when a set is run with it.
+TEST(ClassSetFlow, ARuleRuledOutIsNamedByTheDialogsFieldOrByTheOption) {
+  const auto with = [](std::optional<ExerciseKind> kind, bool decimals,
+                       const std::function<void(SheetRules&)>& set) {
+    SheetSettings settings{kind, 18, "1", "20", decimals, "1"};
+    set(settings.rules);
+    return settings;
+  };
+  const auto fraction = ExerciseKind::Fraction;
+  const auto division = ExerciseKind::Division;
+  const struct {
+    SheetSettings settings;
+    const char* dialog;
+    const char* commandLine;
+  } cases[] = {
+      {with(fraction, false, [](SheetRules& r) { r.carry = 50; }),
+       "分数题不能要求进位（进位选不限）", "分数题不能要求进位（--carry）"},
+      {with(fraction, false, [](SheetRules& r) { r.borrow = 0; }),
+       "分数题不能要求退位（退位选不限）", "分数题不能要求退位（--borrow）"},
+      {with(fraction, false, [](SheetRules& r) { r.remainder = 100; }),
+       "分数题不能要求余数（余数选不限）", "分数题不能要求余数（--remainder）"},
+      {with(fraction, false, [](SheetRules& r) { r.blank = BlankPlace::Any; }),
+       "分数题只能在得数处填空（填空位置选得数）", "分数题只能在得数处填空（--blank result）"},
+      {with(division, true, [](SheetRules& r) { r.remainder = 30; }),
+       "有小数时余数只能选不限或没有", "有小数时余数只能是不限或 0（--remainder any 或 0）"},
+      {with(division, true, [](SheetRules& r) { r.blank = BlankPlace::First; }),
+       "小数除法在数上填空需要除尽（余数选没有）",
+       "小数除法在数上填空需要余数 0（--blank 与 --remainder 0）"},
+      {with(ExerciseKind::Addition, false, [](SheetRules& r) { r.secondTo = "9"; }),
+       "第二个数的范围要两头都给（第二个数从、第二个数到）",
+       "第二个数的范围要两头都给（--second-from 与 --second-to）"},
+      {with(ExerciseKind::Addition, false, [](SheetRules& r) { r.resultFrom = "十"; }),
+       "结果的范围须是数（结果从、结果到）", "结果的范围须是数（--result-from、--result-to）"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.commandLine);
+    const std::optional<UserMessage> shown = RulesConflict(c.settings);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->text, c.dialog);
+    std::shared_ptr<const RuledDraw> draw;
+    const std::optional<UserMessage> run = SettingsRefusal(c.settings, draw);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->text, c.commandLine);
+  }
+}
+
 TEST(ClassSetFlow, TheSummaryNamesTheKindSizeRangeAndPlaces) {
   SheetSettings settings{ExerciseKind::Division, 30, "1", "100", true, "2"};
   EXPECT_EQ(SettingsSummary(settings), "除法运算题，每份 30 题，1 到 100，2 位小数");

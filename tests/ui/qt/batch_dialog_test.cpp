@@ -363,6 +363,11 @@ TEST_F(BatchDialogTest, TheDialogOpensWithTheChoicesOfItsLastGenerate) {
       .Then<qt::BatchDialog>([&](qt::BatchDialog& dialog) {
         Field<QCheckBox>(dialog, field::kAnswers).setChecked(false);
         Field<QComboBox>(dialog, field::kFormat).setCurrentIndex(1);
+        ChoosePreset(dialog, "20以内退位减法");
+        Field<QLineEdit>(dialog, field::kSecondFrom).setText("3");
+        Field<qt::ShareChoice>(dialog, field::kBorrow).setShare(40);
+        Field<QLineEdit>(dialog, field::kTitle).setText(" 三班口算 ");
+        Field<QCheckBox>(dialog, field::kNameLine).setChecked(true);
         Ask(dialog, 7, sets + "/周一.pdf", "482913");
       })
       .Run([&] { OpenBatch(); });
@@ -378,7 +383,14 @@ TEST_F(BatchDialogTest, TheDialogOpensWithTheChoicesOfItsLastGenerate) {
           EXPECT_EQ(Field<QLineEdit>(dialog, field::kFile).text(),
                     QDir(folderShown).filePath("口算题卡-2026-12-08.pdf"));
           EXPECT_EQ(Field<QLineEdit>(dialog, field::kFirstCode).text(), "482913");
+          EXPECT_EQ(Field<QComboBox>(dialog, field::kPreset).currentText(), "20以内退位减法");
+          EXPECT_EQ(RuleTexts(dialog),
+                    (QStringList{"3", "9", "", "", "不限", "比例 40%", "不限", "得数", ""}))
+              << "the preset's fields as they were edited";
+          EXPECT_EQ(Field<QLineEdit>(dialog, field::kTitle).text(), "三班口算");
+          EXPECT_TRUE(Field<QCheckBox>(dialog, field::kNameLine).isChecked());
           Field<QSpinBox>(dialog, field::kSheets).setValue(9);
+          Field<QLineEdit>(dialog, field::kTitle).clear();
           dialog.reject();
         })
         .Run([&] { OpenBatch(); });
@@ -443,7 +455,7 @@ TEST_F(BatchDialogTest, TheRuleFieldsGiveTheRulesOrTheRefusalShownInThePreview) 
        {},
        true},
       {"a carry share on fractions", form::选择框10, share(field::kCarry, 50), fractionCarry,
-       "分数题不能要求进位（--carry）", false},
+       "分数题不能要求进位（进位选不限）", false},
       {"results no sum of the range reaches",
        {},
        all({text(field::kResultFrom, "500"), text(field::kResultTo, "600")}),

@@ -142,7 +142,7 @@ std::vector<std::string> RuleTexts(const testing::BatchDialogDriver& dialog) {
 class BatchDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegDeleteTreeW(HKEY_CURRENT_USER, win32::kBatchMemoryKey);
+    ForgetLastChoices();
     folder_ =
         fs::temp_directory_path() / ("kalkora-dialog-" + std::to_string(GetCurrentProcessId()));
     fs::create_directories(folder_);
@@ -150,10 +150,13 @@ class BatchDialogTest : public ::testing::Test {
     input_.randomCode = 482913;
   }
   void TearDown() override {
-    RegDeleteTreeW(HKEY_CURRENT_USER, win32::kBatchMemoryKey);
+    ForgetLastChoices();
     std::error_code ignored;
     fs::remove_all(folder_, ignored);
   }
+
+  // The next opening shows the dialog's defaults, not the choices of the last 生成.
+  static void ForgetLastChoices() { RegDeleteTreeW(HKEY_CURRENT_USER, win32::kBatchMemoryKey); }
 
   // Runs the dialog until `drive` and what it leads to end it; whatever `drive` leaves open
   // is closed, its message boxes answered.
@@ -298,6 +301,7 @@ TEST_F(BatchDialogTest, TheRuleFieldsGiveTheRulesOrTheRefusalShownInThePreview) 
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
+    ForgetLastChoices();
     input_.form.kind = c.kind;
     std::string early, shown;
     bool generate = false;

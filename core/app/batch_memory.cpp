@@ -74,9 +74,10 @@ RuleFields RememberedRules(
     if (auto text = read(name)) rules.*field = std::move(*text);
   }
   for (const auto& [name, field] : kRuleShares) {
-    const auto text = read(name);
-    const auto share = text ? WholeNumber(*text) : std::nullopt;
-    if (share && *share >= 0 && *share <= 100) rules.*field = share;
+    if (const auto text = read(name)) {
+      const int share = WholeNumber(*text).value_or(-1);
+      if (share >= 0 && share <= 100) rules.*field = share;
+    }
   }
   if (const auto word = read(kBlank)) {
     for (const auto& [known, place] : kBlankPlaceWords) {

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 
 #include "ui/qt/named.hpp"
@@ -116,8 +117,8 @@ RuleFields RuleGroup::fields() const {
 void RuleGroup::setFields(const RuleFields& fields) {
   {
     const QSignalBlocker quiet(preset_);
-    const int index = preset_->findText(ToQString(fields.preset));
-    preset_->setCurrentIndex(fields.preset.empty() || index < 0 ? 0 : index);
+    // An unknown name (none among them) chooses （不用）.
+    preset_->setCurrentIndex(std::max(preset_->findText(ToQString(fields.preset)), 0));
   }
   Fill(fields);
 }

@@ -112,8 +112,7 @@ class BatchDialog {
     }
     SendDlgItemMessageW(dialog_, kBatchFirstCode, EM_SETCUEBANNER, TRUE,
                         reinterpret_cast<LPARAM>(L"留空则随机"));
-    FillRuleGroup(dialog_);
-    ShowRuleGroup(dialog_, memory_.rules);
+    FillRuleGroup(dialog_, memory_.rules);
     SendDlgItemMessageW(dialog_, kBatchTitle, EM_SETCUEBANNER, TRUE,
                         reinterpret_cast<LPARAM>(L"数学作业练习"));
     SetControlText(dialog_, kBatchTitle, memory_.title);

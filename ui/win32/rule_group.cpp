@@ -88,25 +88,19 @@ void ShowFields(HWND dialog, const RuleFields& fields) {
 
 }  // namespace
 
-void FillRuleGroup(HWND dialog) {
+void FillRuleGroup(HWND dialog, const RuleFields& shown) {
   AddItem(dialog, kBatchPreset, kNoPreset);
-  for (const RulePreset& preset : RulePresets())
-    AddItem(dialog, kBatchPreset, std::string(preset.name));
-  Choose(dialog, kBatchPreset, 0);
+  const auto presets = RulePresets();
+  for (const RulePreset& preset : presets) AddItem(dialog, kBatchPreset, std::string(preset.name));
+  const auto preset = std::find_if(presets.begin(), presets.end(),
+                                   [&](const RulePreset& p) { return p.name == shown.preset; });
+  Choose(dialog, kBatchPreset,
+         preset == presets.end() ? 0 : static_cast<int>(preset - presets.begin()) + 1);
   for (const int id : kShareBoxes) {
     for (const ShareItem& item : ShareItems()) AddItem(dialog, id, item.text);
   }
   for (const auto& [name, place] : kBlanks) AddItem(dialog, kBatchBlank, name);
-  ShowFields(dialog, {});
-}
-
-void ShowRuleGroup(HWND dialog, const RuleFields& fields) {
-  const auto& presets = RulePresets();
-  const auto preset = std::find_if(presets.begin(), presets.end(),
-                                   [&](const RulePreset& p) { return p.name == fields.preset; });
-  Choose(dialog, kBatchPreset,
-         preset == presets.end() ? 0 : static_cast<int>(preset - presets.begin()) + 1);
-  ShowFields(dialog, fields);
+  ShowFields(dialog, shown);
 }
 
 RuleFields ReadRuleGroup(HWND dialog) {

@@ -13,11 +13,9 @@ inline constexpr char kNoPreset[] = "（不用）";
 // lists （不用） and every preset; 进位, 退位 and 余数 list 不限, 0%, 10%, … 100%; 填空 lists
 // 得数, 第一个数, 第二个数 and 随机. The boxes' texts are taken as typed: the core reads them.
 
-// Fills the drop-downs' lists, every field unset.
-void FillRuleGroup(HWND dialog);
-
-// Shows `fields` as they are, the preset included, without filling in the preset's own.
-void ShowRuleGroup(HWND dialog, const RuleFields& fields);
+// Fills the drop-downs' lists and shows `shown` as it is, the preset included, without
+// filling in the preset's own fields.
+void FillRuleGroup(HWND dialog, const RuleFields& shown);
 
 // The fields as the user left them.
 RuleFields ReadRuleGroup(HWND dialog);
